@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ZtScrollBar.h"
+
+namespace ZtGUI {
+
+/// The library's horizontal scroll bar (ZtGUI--ZtHorScrollBar in style sheets).
+class KITRA_EXPORT ZtHorScrollBar : public ZtScrollBar
+{
+    Q_OBJECT
+
+public:
+    explicit ZtHorScrollBar(QWidget* parent = nullptr);
+    ~ZtHorScrollBar() override;
+};
+
+} // namespace ZtGUI

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ZtScrollBar.h"
+
+namespace ZtGUI {
+
+/// The library's vertical scroll bar (ZtGUI--ZtVerScrollBar in style sheets).
+class KITRA_EXPORT ZtVerScrollBar : public ZtScrollBar
+{
+    Q_OBJECT
+
+public:
+    explicit ZtVerScrollBar(QWidget* parent = nullptr);
+    ~ZtVerScrollBar() override;
+};
+
+} // namespace ZtGUI

@@ -1,0 +1,61 @@
+#include "GalleryWindow.h"
+
+#include "CommonFun.h"
+#include "FoundationPage.h"
+#include "ZtListWidget.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QStackedWidget>
+
+using namespace ZtGUI;
+
+GalleryWindow::GalleryWindow(QWidget* parent)
+    : QWidget(parent)
+    , m_navigation(new ZtListWidget(this))
+    , m_pages(new QStackedWidget(this))
+{
+    setObjectName(QStringLiteral("GalleryWindow"));
+    setWindowTitle(tr("Kitra gallery"));
+    // One library-wide sheet styles the lists and scroll bars of every page.
+    CommonFun::SetStyleSheet(this, QStringLiteral("Common"), QStringLiteral("Kitra.css"));
+
+    m_navigation->setObjectName(QStringLiteral("GalleryNavigation"));
+    m_navigation->setFixedWidth(180);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(m_navigation);
+    layout->addWidget(m_pages, 1);
+    connect(m_navigation, &QListWidget::currentRowChanged, m_pages, &QStackedWidget::setCurrentIndex);
+
+    addPage(QStringLiteral("foundation"), tr("Foundation"), new FoundationPage(this));
+    m_navigation->setCurrentRow(0);
+    resize(1000, 680);
+}
+
+void GalleryWindow::addPage(const QString& name, const QString& title, QWidget* page)
+{
+    m_pageNames << name;
+    m_navigation->addItem(title);
+    m_pages->addWidget(page);
+}
+
+bool GalleryWindow::SaveScreenshots(const QString& folder)
+{
+    if (!QDir().mkpath(folder)) {
+        qCritical("Cannot create %s", qPrintable(folder));
+        return false;
+    }
+    show();
+    bool saved = true;
+    for (int i = 0; i < m_pageNames.size(); ++i) {
+        m_navigation->setCurrentRow(i);
+        QCoreApplication::processEvents();
+        const QString file = QDir(folder).filePath(m_pageNames.at(i) + QStringLiteral(".png"));
+        if (!grab().save(file)) {
+            qCritical("Cannot write %s", qPrintable(file));
+            saved = false;
+        }
+    }
+    return saved;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+
+class QListWidget;
+class QStackedWidget;
+
+/// The gallery's main window: a navigation list of pages, one page per subsystem.
+class GalleryWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit GalleryWindow(QWidget* parent = nullptr);
+
+    /// Renders every page to `folder`/<page>.png; false when a picture cannot be written.
+    bool SaveScreenshots(const QString& folder);
+
+private:
+    void addPage(const QString& name, const QString& title, QWidget* page);
+
+    QListWidget* m_navigation = nullptr;
+    QStackedWidget* m_pages = nullptr;
+    QStringList m_pageNames;
+};

@@ -1,0 +1,89 @@
+// The gallery: a host application that shows every widget of the library, one page per subsystem.
+//   kitra-gallery [--skin DustyBlue|Dark] [--screenshot DIR]
+#include "GalleryWindow.h"
+
+#include "CommonFun.h"
+#include "ZtDir.h"
+#include "ZtSetting.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QPalette>
+
+using namespace ZtGUI;
+
+namespace {
+
+// The library reads its configuration while widgets are built, so it is all set first.
+void configureLibrary(const QString& requestedSkin)
+{
+    ZtSetting::setIniPath(QCoreApplication::applicationDirPath() + QStringLiteral("/gallery.ini"));
+    ZtSetting* settings = ZtSetting::GetInstance();
+    if (!requestedSkin.isEmpty())   // the host remembers the operator's choice
+        settings->WriteValue(QStringLiteral("SkinStyle"), QStringLiteral("SkinFolder"), requestedSkin);
+    QString skin = settings->ReadValue(QStringLiteral("SkinStyle"), QStringLiteral("SkinFolder"),
+                                       QStringLiteral("DustyBlue")).toString();
+    QString appDir = QCoreApplication::applicationDirPath();
+    QString language = QStringLiteral("en_US");
+    QString https = QStringLiteral("1");
+    SetSkinVersion(skin);
+    ZtDir::SetCurrentPath(appDir);
+    SetLanguage(language);
+    SetHttpsEnable(https);
+}
+
+// The host's own chrome follows the skin kind the library reports.
+void applyHostPalette()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (CommonFun::GetSkinType() != CommonFun::E_SKIN_DARK)
+        return;
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(0x2a, 0x31, 0x3a));
+    palette.setColor(QPalette::WindowText, QColor(0xd5, 0xdd, 0xe6));
+    palette.setColor(QPalette::Base, QColor(0x1f, 0x25, 0x2d));
+    palette.setColor(QPalette::AlternateBase, QColor(0x26, 0x2d, 0x36));
+    palette.setColor(QPalette::Text, QColor(0xd5, 0xdd, 0xe6));
+    palette.setColor(QPalette::Button, QColor(0x33, 0x3c, 0x47));
+    palette.setColor(QPalette::ButtonText, QColor(0xd5, 0xdd, 0xe6));
+    palette.setColor(QPalette::Highlight, QColor(0x3d, 0x6a, 0x99));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    QApplication::setPalette(palette);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kitra gallery"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Shows every widget of the Kitra library."));
+    parser.addHelpOption();
+    const QCommandLineOption skinOption(QStringLiteral("skin"), QStringLiteral("Skin to use: DustyBlue or Dark."),
+                                        QStringLiteral("name"));
+    const QCommandLineOption shotOption(QStringLiteral("screenshot"),
+                                        QStringLiteral("Render every page to DIR/<page>.png and exit."),
+                                        QStringLiteral("DIR"));
+    parser.addOption(skinOption);
+    parser.addOption(shotOption);
+    parser.process(app);
+
+    const QString skin = parser.value(skinOption);
+    if (!skin.isEmpty() && skin != QLatin1String("DustyBlue") && skin != QLatin1String("Dark")) {
+        qCritical("Unknown skin %s: use DustyBlue or Dark", qPrintable(skin));
+        return 2;
+    }
+    // Skin paths in style sheets are relative to the working directory, as in a deployed host.
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    configureLibrary(skin);
+    applyHostPalette();
+
+    GalleryWindow window;
+    if (parser.isSet(shotOption))
+        return window.SaveScreenshots(parser.value(shotOption)) ? 0 : 1;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Kitra set-up: ./kitra.sh demo | ./kitra.sh test [--sanitize]
+#   demo  installs what is missing, builds, runs the gallery (without a display it renders every
+#         gallery page to PNG files instead);
+#   test  installs what is missing, builds, runs every test (--sanitize: ASan + UBSan build).
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+cd "$root"
+
+packages=(qtbase5-dev qtbase5-private-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools liblog4cpp5-dev
+          xvfb xauth cmake g++ make pkg-config ccache fonts-dejavu-core)
+
+install_missing() {
+    local missing=() p
+    for p in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "kitra: installing ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# A clone in another folder hits the same compiler cache.
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+
+build() {
+    local dir=$1; shift
+    cmake -S "$root" -B "$dir" "$@"
+    cmake --build "$dir" --parallel "$(nproc)"
+}
+
+run_tests() {
+    local dir=$1
+    ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)"
+}
+
+command=${1:-}
+shift || true
+case "$command" in
+    test)
+        install_missing
+        if [ "${1:-}" = "--sanitize" ]; then
+            build "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DKITRA_SANITIZE=ON -DKITRA_BUILD_BENCH=OFF \
+                  -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g"
+            run_tests "$root/build-asan"
+        else
+            build "$root/build" -DCMAKE_BUILD_TYPE=Release
+            run_tests "$root/build"
+        fi
+        ;;
+    demo)
+        install_missing
+        build "$root/build" -DCMAKE_BUILD_TYPE=Release
+        if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+            exec "$root/build/bin/kitra-gallery" "$@"
+        fi
+        shots="$root/build/screenshots"
+        for skin in DustyBlue Dark; do
+            QT_QPA_PLATFORM=offscreen "$root/build/bin/kitra-gallery" --skin "$skin" --screenshot "$shots/$skin"
+        done
+        echo "kitra: no display; the gallery pages are pictures in $shots/DustyBlue and $shots/Dark"
+        ;;
+    *)
+        echo "usage: ./kitra.sh demo | ./kitra.sh test [--sanitize]" >&2
+        exit 2
+        ;;
+esac

@@ -1,0 +1,133 @@
+// Every skin file that the library or the gallery names must exist in both shipped skins, and
+// the two skins must hold the same files.
+#include "KitraTest.h"
+
+#include <QDirIterator>
+#include <QRegularExpression>
+
+namespace {
+
+const QStringList kSkins = {QStringLiteral("DustyBlue"), QStringLiteral("Dark")};
+
+// A string argument as the sources write it: "text", QStringLiteral("text") or QString().
+const QString kArg = QString::fromLatin1("(?:QStringLiteral\\(\\s*\"([^\"]*)\"\\s*\\)|\"([^\"]*)\"|QString\\(\\s*\\))");
+
+QString argText(const QRegularExpressionMatch& match, int first)
+{
+    return match.captured(first).isNull() ? match.captured(first + 1) : match.captured(first);
+}
+
+struct Reference
+{
+    QString file;      // relative to the runtime folder, "%1" standing for each skin
+    QString source;
+};
+
+QList<Reference> referencesIn(const QString& path, const QString& text)
+{
+    static const QRegularExpression literal(QString::fromLatin1("\"\\./(Skin/(?:%1|DustyBlue|Dark)/[^\"%]+)\""));
+    static const QRegularExpression skinPath(QString::fromLatin1("GetSkinPath\\(\\s*%1\\s*,\\s*%1\\s*\\)").arg(kArg));
+    static const QRegularExpression styleSheet(
+        QString::fromLatin1("SetStyleSheet\\(\\s*[^,()]+(?:\\(\\))?\\s*,\\s*%1\\s*,\\s*%1\\s*(?:,\\s*%1\\s*)?\\)").arg(kArg));
+    const QString where = QFileInfo(path).fileName();
+    QList<Reference> found;
+    for (auto it = literal.globalMatch(text); it.hasNext();)
+        found.append({it.next().captured(1), where});
+    for (auto it = skinPath.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        found.append({QStringLiteral("Skin/%1/") + argText(m, 1) + '/' + argText(m, 3), where});
+    }
+    for (auto it = styleSheet.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        QString css = argText(m, 3);
+        if (css.isEmpty())      // the class name: the source file is named after its class
+            css = QFileInfo(path).completeBaseName() + QStringLiteral(".css");
+        QString module = argText(m, 5);
+        if (module.isEmpty())
+            module = QStringLiteral("Orvale");
+        found.append({QStringLiteral("Skin/%1/") + module + '/' + argText(m, 1) + '/' + css, where});
+    }
+    return found;
+}
+
+QStringList filesBelow(const QString& root)
+{
+    QStringList files;
+    const QDir base(QDir(root).absolutePath());
+    for (QDirIterator it(base.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        files << base.relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+} // namespace
+
+class tst_SkinFiles : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { KitraTest::failOnUnexpectedWarnings(); }
+
+    void everyNamedSkinFileExists()
+    {
+        QList<Reference> references;
+        for (const char* folder : {"Base", "examples"}) {
+            QDirIterator it(QStringLiteral(KITRA_SOURCE_DIR "/") + folder, {"*.cpp", "*.h"}, QDir::Files,
+                            QDirIterator::Subdirectories);
+            while (it.hasNext()) {
+                QFile file(it.next());
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                references += referencesIn(file.fileName(), QString::fromUtf8(file.readAll()));
+            }
+        }
+        QVERIFY2(!references.isEmpty(), "the sources name no skin file: is the scan still right?");
+        QStringList missing;
+        for (const Reference& ref : qAsConst(references)) {
+            const QStringList skins = ref.file.contains("%1") ? kSkins : QStringList{QString()};
+            for (const QString& skin : skins) {
+                const QString file = ref.file.contains("%1") ? ref.file.arg(skin) : ref.file;
+                if (!QFileInfo::exists(file))
+                    missing << file + " (named in " + ref.source + ")";
+            }
+        }
+        missing.removeDuplicates();
+        QVERIFY2(missing.isEmpty(), qPrintable("missing skin files:\n" + missing.join('\n')));
+    }
+
+    void styleSheetPicturesExist()
+    {
+        static const QRegularExpression url(QString::fromLatin1("url\\(\\s*[\"']?([^\"')]+)[\"']?\\s*\\)"));
+        QStringList missing;
+        for (const QString& skin : kSkins) {
+            for (QDirIterator it("Skin/" + skin, {"*.css"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+                QFile css(it.next());
+                QVERIFY(css.open(QIODevice::ReadOnly));
+                for (auto m = url.globalMatch(QString::fromUtf8(css.readAll())); m.hasNext();) {
+                    const QString file = m.next().captured(1);
+                    if (!file.startsWith(":/") && !QFileInfo::exists(file))
+                        missing << file + " (in " + css.fileName() + ")";
+                }
+            }
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable("missing pictures:\n" + missing.join('\n')));
+    }
+
+    void bothSkinsHoldTheSameFiles()
+    {
+        const QStringList light = filesBelow("Skin/DustyBlue");
+        const QStringList dark = filesBelow("Skin/Dark");
+        QVERIFY(!light.isEmpty());
+        QStringList onlyOne;
+        for (const QString& f : light)
+            if (!dark.contains(f))
+                onlyOne << "Dark lacks " + f;
+        for (const QString& f : dark)
+            if (!light.contains(f))
+                onlyOne << "DustyBlue lacks " + f;
+        QVERIFY2(onlyOne.isEmpty(), qPrintable(onlyOne.join('\n')));
+    }
+};
+
+QTEST_MAIN(tst_SkinFiles)
+#include "tst_skinfiles.moc"

@@ -1,0 +1,92 @@
+#include "KitraTest.h"
+
+#include "ZtHorScrollBar.h"
+#include "ZtListView.h"
+#include "ZtListWidget.h"
+#include "ZtScrollBar.h"
+#include "ZtVerScrollBar.h"
+
+#include <QStringListModel>
+
+using namespace ZtGUI;
+
+class tst_Lists : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { KitraTest::failOnUnexpectedWarnings(); }
+
+    void scrollBarsHaveTheirOrientation()
+    {
+        QCOMPARE(ZtHorScrollBar().orientation(), Qt::Horizontal);
+        QCOMPARE(ZtVerScrollBar().orientation(), Qt::Vertical);
+        QCOMPARE(ZtScrollBar(Qt::Horizontal).orientation(), Qt::Horizontal);
+        QCOMPARE(ZtScrollBar().orientation(), Qt::Vertical);
+        QCOMPARE(QByteArray(ZtVerScrollBar::staticMetaObject.className()), QByteArray("ZtGUI::ZtVerScrollBar"));
+        QVERIFY(ZtVerScrollBar().inherits("ZtGUI::ZtScrollBar"));
+    }
+
+    void viewsUseTheLibraryScrollBars()
+    {
+        ZtListView view;
+        ZtListWidget widget;
+        for (QAbstractScrollArea* area : {static_cast<QAbstractScrollArea*>(&view), static_cast<QAbstractScrollArea*>(&widget)}) {
+            QVERIFY(qobject_cast<ZtHorScrollBar*>(area->horizontalScrollBar()));
+            QVERIFY(qobject_cast<ZtVerScrollBar*>(area->verticalScrollBar()));
+            QVERIFY(area->verticalScrollBar()->parent() != nullptr);   // owned by the view
+        }
+    }
+
+    void viewScrollsWithItsOwnBar()
+    {
+        ZtListWidget list;
+        for (int i = 0; i < 200; ++i)
+            list.addItem(QStringLiteral("Row %1").arg(i));
+        list.resize(200, 150);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QScrollBar* bar = list.verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QVERIFY(bar->isVisible());
+        list.scrollToBottom();
+        QCOMPARE(bar->value(), bar->maximum());
+        QVERIFY(!list.visualItemRect(list.item(199)).isEmpty());
+    }
+
+    void styleSheetAddressesTheBarsByClassName()
+    {
+        QWidget host;
+        host.setStyleSheet(QStringLiteral("ZtGUI--ZtVerScrollBar { width: 23px; background: rgb(10, 200, 30); }"
+                                          "ZtGUI--ZtHorScrollBar { height: 17px; }"));
+        auto* view = new ZtListView(&host);
+        auto* widget = new ZtListWidget(&host);
+        auto* plain = new QListWidget(&host);
+        auto* model = new QStringListModel(&host);
+        QStringList rows;
+        for (int i = 0; i < 100; ++i)
+            rows << QStringLiteral("A long enough row to need horizontal scrolling %1").arg(i);
+        model->setStringList(rows);
+        view->setModel(model);
+        widget->addItems(rows);
+        plain->addItems(rows);
+        auto* layout = new QHBoxLayout(&host);
+        layout->addWidget(view);
+        layout->addWidget(widget);
+        layout->addWidget(plain);
+        host.resize(600, 200);
+        host.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&host));
+
+        for (QAbstractScrollArea* area : {static_cast<QAbstractScrollArea*>(view), static_cast<QAbstractScrollArea*>(widget)}) {
+            QTRY_COMPARE(area->verticalScrollBar()->width(), 23);
+            QCOMPARE(area->horizontalScrollBar()->height(), 17);
+            const QImage bar = area->verticalScrollBar()->grab().toImage();
+            QCOMPARE(QColor(bar.pixel(bar.width() / 2, bar.height() - 3)), QColor(10, 200, 30));
+        }
+        QVERIFY(plain->verticalScrollBar()->width() != 23);      // Qt's own bars are left alone
+    }
+};
+
+QTEST_MAIN(tst_Lists)
+#include "tst_lists.moc"
