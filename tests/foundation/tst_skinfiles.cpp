@@ -71,9 +71,11 @@ private slots:
 
     void everyNamedSkinFileExists()
     {
+        const QString sources = qEnvironmentVariable("KITRA_SOURCE_DIR");
+        QVERIFY2(QFileInfo::exists(sources + "/Base/Kitra"), "KITRA_SOURCE_DIR must name the source folder");
         QList<Reference> references;
         for (const char* folder : {"Base", "examples"}) {
-            QDirIterator it(QStringLiteral(KITRA_SOURCE_DIR "/") + folder, {"*.cpp", "*.h"}, QDir::Files,
+            QDirIterator it(sources + '/' + folder, {"*.cpp", "*.h"}, QDir::Files,
                             QDirIterator::Subdirectories);
             while (it.hasNext()) {
                 QFile file(it.next());
