@@ -1,4 +1,6 @@
 // Renders one SVG file to a PNG of the SVG's own size: kitra_svg2png in.svg out.png
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -23,7 +25,9 @@ int main(int argc, char* argv[])
     QPainter painter(&image);
     renderer.render(&painter);
     painter.end();
-    if (!image.save(QString::fromLocal8Bit(argv[2]), "PNG")) {
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    // The copy of the skin folder may not have been made yet: make the folder here.
+    if (!QDir().mkpath(QFileInfo(out).absolutePath()) || !image.save(out, "PNG")) {
         std::fprintf(stderr, "kitra_svg2png: cannot write %s\n", argv[2]);
         return 1;
     }
