@@ -1,0 +1,518 @@
+#include "ZtTVWallNormalWnd.h"
+#include "ZtTVWallNormalWnd_p.h"
+
+#include "CommonFun.h"
+#include "ZtHorScrollBar.h"
+#include "ZtTVWallNormalEagleEye.h"
+#include "ZtTVWallNormalScene.h"
+#include "ZtTVWallNormalScreen.h"
+#include "ZtTVWallNormalWindow.h"
+#include "ZtVerScrollBar.h"
+
+#include <QPointer>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+namespace ZtGUI {
+
+namespace {
+const double kScalePrecision = 0.002;
+const double kZoomStep = 1.5;
+const double kMaxZoom = 10.0;
+const double kMinZoom = 1.0;
+} // namespace
+
+ZtTVWallNormalScreen* ZtTVWallNormalWndPrivate::screen(int iScreen) const
+{
+    return iScreen >= 0 && iScreen < screens.size() ? screens.at(iScreen) : nullptr;
+}
+
+int ZtTVWallNormalWndPrivate::indexOfSender() const
+{
+    Q_Q(const ZtTVWallNormalWnd);
+    return screens.indexOf(qobject_cast<ZtTVWallNormalScreen*>(q->sender()));
+}
+
+void ZtTVWallNormalWndPrivate::connectScreen(ZtTVWallNormalScreen* s)
+{
+    Q_Q(ZtTVWallNormalWnd);
+    using Wnd = ZtTVWallNormalWnd;
+    using Screen = ZtTVWallNormalScreen;
+    QObject::connect(s, &Screen::SignalCloseBtnClicked, q, &Wnd::OnScreenCloseBtnClicked);
+    QObject::connect(s, &Screen::SignalWindowCloseBtnClicked, q, &Wnd::OnWindowCloseBtnClicked);
+    QObject::connect(s, &Screen::SignalWindowVolumeBtnClicked, q, &Wnd::OnWindowVolumeBtnClicked);
+    QObject::connect(s, &Screen::SignalWindowGeoChanged, q, &Wnd::OnWindowGeoChanged);
+    QObject::connect(s, &Screen::SignalWindowEvent, q, &Wnd::OnWindowEvent);
+    QObject::connect(s, &Screen::SignalSelected, q, &Wnd::OnScreenSelected);
+    QObject::connect(s, &Screen::SignalWindowSelectedChanged, q, &Wnd::OnWindowSelectedChanged);
+    QObject::connect(s, &Screen::SignalWindowDoubleClicked, q, &Wnd::OnWindowDoubleClicked);
+    QObject::connect(s, &Screen::SignalDrawAreaOpenWindow, q, &Wnd::OnDrawAreaOpenWindow);
+}
+
+ZtTVWallNormalWnd::ZtTVWallNormalWnd(QWidget* parent)
+    : QGraphicsView(parent)
+    , d_ptr(new ZtTVWallNormalWndPrivate(this))
+{
+    Q_D(ZtTVWallNormalWnd);
+    m_bAudioBtnVisible = true;
+    d->scene = new ZtTVWallNormalScene(this);
+    setScene(d->scene);
+    d->eagleEye = new ZtTVWallNormalEagleEye;
+    d->scene->addItem(d->eagleEye);
+    connect(d->eagleEye, &ZtTVWallNormalEagleEye::SignalAreaChanged, this, &ZtTVWallNormalWnd::OnEagleEyeAreaChanged);
+
+    setHorizontalScrollBar(new ZtHorScrollBar(this));
+    setVerticalScrollBar(new ZtVerScrollBar(this));
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &ZtTVWallNormalWnd::OnEagleEyeAreaChanged);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ZtTVWallNormalWnd::OnEagleEyeAreaChanged);
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, &ZtTVWallNormalWnd::OnEagleEyeAreaChanged);
+
+    setRenderHint(QPainter::Antialiasing, false);
+    setDragMode(QGraphicsView::NoDrag);
+    setOptimizationFlag(QGraphicsView::DontSavePainterState);
+    setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
+    setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
+    CommonFun::SetStyleSheet(this, QStringLiteral("TVWallOperateWnd"), QString(), QString());
+}
+
+ZtTVWallNormalWnd::~ZtTVWallNormalWnd()
+{
+    Q_D(ZtTVWallNormalWnd);
+    // Screens go while the wall that listens to them is still whole.
+    const QList<ZtTVWallNormalScreen*> screens = d->screens;
+    d->screens.clear();
+    for (ZtTVWallNormalScreen* screen : screens) {
+        screen->disconnect(this);
+        delete screen;
+    }
+    d->eagleEye->disconnect(this);
+}
+
+void ZtTVWallNormalWnd::SetTVWallGridCount(int iRows, int iCols)
+{
+    Q_D(ZtTVWallNormalWnd);
+    d->scene->SetGridCount(iRows, iCols);
+    d->eagleEye->SetGrid(iRows, iCols);
+}
+
+int ZtTVWallNormalWnd::GetRowCount() const
+{
+    return d_func()->scene->GetRowCount();
+}
+
+int ZtTVWallNormalWnd::GetColumnCount() const
+{
+    return d_func()->scene->GetColumnCount();
+}
+
+void ZtTVWallNormalWnd::SetWindowTitleShow(bool bShow)
+{
+    Q_D(ZtTVWallNormalWnd);
+    d->windowTitleShow = bShow;
+    for (ZtTVWallNormalScreen* screen : qAsConst(d->screens))
+        screen->SetWindowTitleShow(bShow);
+}
+
+int ZtTVWallNormalWnd::AddScreen(const StructScaleRect& struScale, const QIcon& icon, const QString& strTitle,
+                                 const QVariant& userData)
+{
+    Q_D(ZtTVWallNormalWnd);
+    const int rows = GetRowCount();
+    const int cols = GetColumnCount();
+    if (rows < 1 || cols < 1) {
+        qWarning("---ZtGUI--- ZtTVWallNormalWnd::AddScreen: iRows = %d, iCols = %d", rows, cols);
+        return -1;
+    }
+    const int rowSpan = int(rows * (struScale.dBottom - struScale.dTop) + 0.5);
+    const int colSpan = int(cols * (struScale.dRight - struScale.dLeft) + 0.5);
+    auto* screen = new ZtTVWallNormalScreen(this, rowSpan, colSpan);
+    screen->SetWindowTitleShow(d->windowTitleShow);
+    screen->SetScale(struScale);
+    screen->SetIcon(icon);
+    screen->SetTitle(strTitle);
+    screen->SetUserData(userData);
+    screen->SetFreeMode(struScale.bFreeMode);
+    d->scene->addItem(screen);
+    d->connectScreen(screen);
+    d->screens.append(screen);
+    screen->SetContentText(QStringLiteral("%1 %2").arg(tr("Screen")).arg(d->screens.size()));
+    screen->installEventFilter(this);
+    return d->screens.size() - 1;
+}
+
+int ZtTVWallNormalWnd::AddScreen(const StructScaleRect& struScale, const QVariant& userData)
+{
+    return AddScreen(struScale, QIcon(), QString(), userData);
+}
+
+bool ZtTVWallNormalWnd::DeleteAllScreen()
+{
+    Q_D(ZtTVWallNormalWnd);
+    if (!d->scene)
+        return false;
+    const QList<ZtTVWallNormalScreen*> screens = d->screens;
+    d->screens.clear();
+    d->lastSelectedScreen = -1;
+    for (ZtTVWallNormalScreen* screen : screens) {
+        screen->disconnect(this);
+        d->scene->removeItem(screen);
+        delete screen;
+    }
+    return true;
+}
+
+int ZtTVWallNormalWnd::GetScreenCount() const
+{
+    return d_func()->screens.size();
+}
+
+bool ZtTVWallNormalWnd::GetScreenScale(int iScreen, StructScaleRect& struScale) const
+{
+    const ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
+    if (!screen)
+        return false;
+    screen->GetScale(struScale);
+    return true;
+}
+
+bool ZtTVWallNormalWnd::SetScreenTitle(int iScreen, const QString& strTitle)
+{
+    ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
+    if (!screen)
+        return false;
+    screen->SetTitle(strTitle);
+    return true;
+}
+
+bool ZtTVWallNormalWnd::SetScreenContentText(int iScreen, const QString& strText)
+{
+    ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
+    if (!screen)
+        return false;
+    screen->SetContentText(strText);
+    return true;
+}
+
+void ZtTVWallNormalWnd::SetScreenUserData(int iScreen, const QVariant& userData)
+{
+    if (ZtTVWallNormalScreen* screen = d_func()->screen(iScreen))
+        screen->SetUserData(userData);
+}
+
+QVariant ZtTVWallNormalWnd::GetScreenUserData(int iScreen)
+{
+    const ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
+    return screen ? screen->GetUserData() : QVariant();
+}
+
+int ZtTVWallNormalWnd::GetSelectedScreenIndex() const
+{
+    Q_D(const ZtTVWallNormalWnd);
+    for (int i = 0; i < d->screens.size(); ++i) {
+        if (d->screens.at(i)->IsSelected())
+            return i;
+    }
+    return -1;
+}
+
+void ZtTVWallNormalWnd::SetSelectedScreenIndex(int iScreen)
+{
+    Q_D(ZtTVWallNormalWnd);
+    ZtTVWallNormalScreen* screen = d->screen(iScreen);
+    if (!screen)
+        return;
+    QPointer<ZtTVWallNormalScreen> alive(screen);
+    d->scene->clearSelection();
+    if (alive)
+        screen->setSelected(true);
+}
+
+void ZtTVWallNormalWnd::SetScreenFreeMode(int iScreen, bool bFreeMode)
+{
+    if (ZtTVWallNormalScreen* screen = d_func()->screen(iScreen))
+        screen->SetFreeMode(bFreeMode);
+}
+
+bool ZtTVWallNormalWnd::IsScreenFreeMode(int iScreen) const
+{
+    const ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
+    return screen && screen->IsFreeMode();
+}
+
+int ZtTVWallNormalWnd::OpenWindow(int iScreen, const StructScaleRect& struScale, const QVariant& userData)
+{
+    ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
+    return screen ? screen->OpenWindow(struScale, userData, m_bAudioBtnVisible) : -1;
+}
+
+bool ZtTVWallNormalWnd::DeleteWindow(int iScreen, int iWindow)
+{
+    ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
+    return screen && screen->DeleteWindow(iWindow);
+}
+
+void ZtTVWallNormalWnd::DeleteAllWindows(int iScreen)
+{
+    if (ZtTVWallNormalScreen* screen = d_func()->screen(iScreen))
+        screen->DeleteAllWindows();
+}
+
+void ZtTVWallNormalWnd::DeleteAllWindows()
+{
+    Q_D(ZtTVWallNormalWnd);
+    // A slot may change the screens while windows go: walk by number, not by a stale list.
+    for (int i = 0; i < d->screens.size(); ++i)
+        d->screens.at(i)->DeleteAllWindows();
+}
+
+bool ZtTVWallNormalWnd::SetWindowScale(int iScreen, int iWindow, const StructScaleRect& struScale)
+{
+    ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
+    return screen && screen->SetWindowScale(iWindow, struScale);
+}
+
+bool ZtTVWallNormalWnd::GetWindowScale(int iScreen, int iWindow, StructScaleRect& struScale) const
+{
+    const ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
+    return screen && screen->GetWindowScale(iWindow, struScale);
+}
+
+double ZtTVWallNormalWnd::GetWindowScalePrecision()
+{
+    return kScalePrecision;
+}
+
+QList<int> ZtTVWallNormalWnd::GetSelectedWindowIndexs()
+{
+    const ZtTVWallNormalScreen* screen = d_func()->screen(GetSelectedScreenIndex());
+    return screen ? screen->GetSelectedWindowIndexs() : QList<int>();
+}
+
+QList<int> ZtTVWallNormalWnd::GetUnSelectedWindowIndexs()
+{
+    const ZtTVWallNormalScreen* screen = d_func()->screen(GetSelectedScreenIndex());
+    return screen ? screen->GetUnSelectedWindowIndexs() : QList<int>();
+}
+
+void ZtTVWallNormalWnd::SetSelectedWindowIndexs(int iScreen, int iWindow)
+{
+    if (ZtTVWallNormalScreen* screen = d_func()->screen(iScreen))
+        screen->SelectOnlyWindow(iWindow);
+}
+
+int ZtTVWallNormalWnd::GetWindowCount(int iScreen) const
+{
+    const ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
+    return screen ? screen->GetWindowCount() : 0;
+}
+
+QList<int> ZtTVWallNormalWnd::GetAllWindowIndexs(int iScreen)
+{
+    const ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
+    return screen ? screen->GetAllWindowIndexs() : QList<int>();
+}
+
+bool ZtTVWallNormalWnd::SetWindowZValue(int iScreen, int iWindow, double dZValue)
+{
+    ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
+    return screen && screen->SetWindowZValue(iWindow, dZValue);
+}
+
+double ZtTVWallNormalWnd::GetWindowZValue(int iScreen, int iWindow) const
+{
+    const ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
+    return screen ? screen->GetWindowZValue(iWindow) : -1.0;
+}
+
+double ZtTVWallNormalWnd::GetMaxWindowZValue(int iScreen) const
+{
+    const ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
+    return screen ? screen->GetMaxWindowZValue() : 1.0;
+}
+
+void ZtTVWallNormalWnd::SetWindowVolumeBtn(int iScreen, int iWindow, bool bOn)
+{
+    if (ZtTVWallNormalScreen* screen = d_func()->screen(iScreen))
+        screen->SetWindowVolumeBtn(iWindow, bOn);
+}
+
+bool ZtTVWallNormalWnd::GetWindowVolumeBtnStatus(int iScreen, int iWindow) const
+{
+    const ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
+    return screen && screen->GetWindowVolumeBtnStatus(iWindow);
+}
+
+void ZtTVWallNormalWnd::SetWindowContentText(int iScreen, int iWindow, const QString& strText)
+{
+    const ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
+    if (ZtTVWallNormalWindow* window = screen ? screen->GetWindow(iWindow) : nullptr) {
+        window->setToolTip(strText);
+        window->SetContentText(strText);
+    }
+}
+
+void ZtTVWallNormalWnd::SetWindowSelectionMode(SelectionMode mode)
+{
+    Q_D(ZtTVWallNormalWnd);
+    d->selectionMode = mode;
+    if (mode != SingleSelection)
+        return;
+    if (ZtTVWallNormalScreen* screen = d->screen(GetSelectedScreenIndex()))
+        screen->ClearWindowSelection();
+}
+
+ZtTVWallNormalWnd::SelectionMode ZtTVWallNormalWnd::GetWindowSelectionMode()
+{
+    return d_func()->selectionMode;
+}
+
+void ZtTVWallNormalWnd::SetWindowDragDropModes(QFlags<DragDropMode>)
+{
+}
+
+QFlags<ZtTVWallNormalWnd::DragDropMode> ZtTVWallNormalWnd::GetWindowDragDropModes()
+{
+    return d_func()->dragDropModes;
+}
+
+void ZtTVWallNormalWnd::SetWindowUserData(int iScreen, int iWindow, const QVariant& userData)
+{
+    if (ZtTVWallNormalScreen* screen = d_func()->screen(iScreen))
+        screen->SetWindowUserData(iWindow, userData);
+}
+
+QVariant ZtTVWallNormalWnd::GetWindowUserData(int iScreen, int iWindow)
+{
+    const ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
+    return screen ? screen->GetWindowUserData(iWindow) : QVariant();
+}
+
+void ZtTVWallNormalWnd::RecoverEagleEye()
+{
+    resetTransform();
+    d_func()->eagleEye->Collapse();
+}
+
+void ZtTVWallNormalWnd::SetAudioBtnVisible(bool bVisible)
+{
+    m_bAudioBtnVisible = bVisible;
+}
+
+bool ZtTVWallNormalWnd::eventFilter(QObject* watched, QEvent* event)
+{
+    Q_D(ZtTVWallNormalWnd);
+    const int index = d->screens.indexOf(qobject_cast<ZtTVWallNormalScreen*>(watched));
+    if (index < 0)
+        return QGraphicsView::eventFilter(watched, event);
+    QPointer<QObject> alive(watched);
+    emit SignalScreenEvent(index, event);
+    // A screen deleted by a slot must not get the event it was watching.
+    return !alive;
+}
+
+void ZtTVWallNormalWnd::resizeEvent(QResizeEvent* event)
+{
+    Q_D(ZtTVWallNormalWnd);
+    QGraphicsView::resizeEvent(event);
+    d->scene->setSceneRect(QRectF(viewport()->contentsRect()));
+    OnEagleEyeAreaChanged();
+}
+
+void ZtTVWallNormalWnd::wheelEvent(QWheelEvent* event)
+{
+    Q_D(ZtTVWallNormalWnd);
+    const QPointF wheelAt = mapToScene(event->position().toPoint());
+    const QPointF overview = d->eagleEye->scenePos();
+    if (wheelAt.x() >= overview.x() && wheelAt.y() >= overview.y()) {
+        event->ignore();
+        return;
+    }
+    const bool zoomIn = event->angleDelta().y() > 0;
+    const double factor = zoomIn ? kZoomStep : 1.0 / kZoomStep;
+    const QTransform scaled = transform().scale(factor, factor);
+    const auto clamp = [zoomIn](double v) { return zoomIn ? qMin(v, kMaxZoom) : qMax(v, kMinZoom); };
+    setTransform(QTransform(clamp(scaled.m11()), scaled.m12(), scaled.m13(),
+                            scaled.m21(), clamp(scaled.m22()), scaled.m23(),
+                            scaled.m31(), scaled.m32(), scaled.m33()));
+    event->accept();
+}
+
+void ZtTVWallNormalWnd::OnScreenCloseBtnClicked()
+{
+    const int screen = d_func()->indexOfSender();
+    if (screen >= 0)
+        emit SignalScreenCloseBtnClicked(screen);
+}
+
+void ZtTVWallNormalWnd::OnWindowCloseBtnClicked(int iWindow)
+{
+    const int screen = d_func()->indexOfSender();
+    if (screen >= 0)
+        emit SignalWindowCloseBtnClicked(screen, iWindow);
+}
+
+void ZtTVWallNormalWnd::OnWindowVolumeBtnClicked(int iWindow)
+{
+    const int screen = d_func()->indexOfSender();
+    if (screen >= 0)
+        emit SignalWindowVolumeBtnClicked(screen, iWindow);
+}
+
+void ZtTVWallNormalWnd::OnWindowGeoChanged(int iWindow, ZtGUI::StructScaleRect struScale)
+{
+    const int screen = d_func()->indexOfSender();
+    if (screen >= 0)
+        emit SignalWindowGeoChanged(screen, iWindow, struScale);
+}
+
+void ZtTVWallNormalWnd::OnWindowEvent(int iWindow, QEvent* pEvent)
+{
+    const int screen = d_func()->indexOfSender();
+    if (screen >= 0)
+        emit SignalWindowEvent(screen, iWindow, pEvent);
+}
+
+void ZtTVWallNormalWnd::OnScreenSelected()
+{
+    Q_D(ZtTVWallNormalWnd);
+    const int screen = d->indexOfSender();
+    if (screen < 0 || screen == d->lastSelectedScreen)
+        return;
+    d->lastSelectedScreen = screen;
+    emit SignalScreenSelectedChanged(screen);
+}
+
+void ZtTVWallNormalWnd::OnWindowSelectedChanged()
+{
+    const int screen = d_func()->indexOfSender();
+    if (screen >= 0)
+        emit SignalWindowSelectedChanged(screen);
+}
+
+void ZtTVWallNormalWnd::OnDrawAreaOpenWindow(ZtGUI::StructScaleRect struScale)
+{
+    const int screen = d_func()->indexOfSender();
+    if (screen >= 0)
+        emit SignalDrawAreaOpenWindow(screen, struScale);
+}
+
+void ZtTVWallNormalWnd::OnEagleEyeAreaChanged()
+{
+    Q_D(ZtTVWallNormalWnd);
+    const QRect view = viewport()->rect();
+    const QRectF overview = d->eagleEye->boundingRect();
+    // The overview ignores the view's zoom, so its size in pixels is its size in the scene.
+    d->eagleEye->setPos(mapToScene(QPoint(int(view.right() - overview.width() + 1),
+                                          int(view.bottom() - overview.height() + 1))));
+}
+
+void ZtTVWallNormalWnd::OnWindowDoubleClicked()
+{
+    const int screen = d_func()->indexOfSender();
+    if (screen >= 0)
+        emit SignalWindowDoubleClicked(screen);
+}
+
+} // namespace ZtGUI
