@@ -39,12 +39,60 @@ void failOnUnexpectedWarnings()
         g_testLibHandler = qInstallMessageHandler(guardHandler);
 }
 
+namespace {
+void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& pos, Qt::MouseButton button,
+               Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, buttons, modifiers);
+    QApplication::sendEvent(widget, &event);
+}
+} // namespace
+
+void press(QWidget* widget, const QPoint& pos, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    sendMouse(widget, QEvent::MouseButtonPress, pos, button, button, modifiers);
+}
+
+void move(QWidget* widget, const QPoint& pos, Qt::MouseButtons held)
+{
+    sendMouse(widget, QEvent::MouseMove, pos, Qt::NoButton, held, Qt::NoModifier);
+}
+
+void release(QWidget* widget, const QPoint& pos, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    sendMouse(widget, QEvent::MouseButtonRelease, pos, button, Qt::NoButton, modifiers);
+}
+
+void click(QWidget* widget, const QPoint& pos, Qt::MouseButton button)
+{
+    press(widget, pos, button);
+    release(widget, pos, button);
+}
+
+void drag(QWidget* widget, const QPoint& from, const QPoint& to, int steps)
+{
+    press(widget, from);
+    for (int i = 1; i <= steps; ++i)
+        move(widget, from + (to - from) * i / steps);
+    release(widget, to);
+}
+
 void doubleClick(QWidget* widget, const QPoint& pos, Qt::MouseButton button)
 {
-    QTest::mousePress(widget, button, Qt::NoModifier, pos);
-    QTest::mouseRelease(widget, button, Qt::NoModifier, pos);
-    QTest::mouseDClick(widget, button, Qt::NoModifier, pos);
-    QTest::mouseRelease(widget, button, Qt::NoModifier, pos);
+    press(widget, pos, button);
+    release(widget, pos, button);
+    sendMouse(widget, QEvent::MouseButtonDblClick, pos, button, button, Qt::NoModifier);
+    release(widget, pos, button);
+}
+
+void wheel(QWidget* widget, const QPoint& pos, int notches)
+{
+    const QPoint delta(0, notches > 0 ? 120 : -120);
+    for (int i = 0; i < qAbs(notches); ++i) {
+        QWheelEvent event(QPointF(pos), QPointF(widget->mapToGlobal(pos)), QPoint(), delta, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(widget, &event);
+    }
 }
 
 } // namespace KitraTest

@@ -8,7 +8,20 @@ namespace KitraTest {
 /// running test function. Call it from initTestCase(), after QTest has installed its own handler.
 void failOnUnexpectedWarnings();
 
+/// Mouse input as a window system delivers it, with the held buttons set on every move (which
+/// QTest::mouseMove does not do for widgets).
+void press(QWidget* widget, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton,
+           Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void move(QWidget* widget, const QPoint& pos, Qt::MouseButtons held = Qt::LeftButton);
+void release(QWidget* widget, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton,
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+/// A click: press and release at one point.
+void click(QWidget* widget, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
+/// Press at `from`, move in `steps` even steps to `to` with the left button held, release there.
+void drag(QWidget* widget, const QPoint& from, const QPoint& to, int steps = 4);
 /// A press, release, double-click and release at `pos`, as a real double click arrives.
 void doubleClick(QWidget* widget, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
+/// One wheel notch (120 units) forward (`notches` > 0) or back, per notch.
+void wheel(QWidget* widget, const QPoint& pos, int notches);
 
 } // namespace KitraTest

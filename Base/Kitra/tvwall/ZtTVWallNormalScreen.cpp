@@ -169,7 +169,7 @@ void ZtTVWallNormalScreenPrivate::resetDrag()
     resizeOffsetBottom = 0.0;
 }
 
-bool ZtTVWallNormalScreenPrivate::windowPressed(ZtTVWallNormalWindow* window, int index, QGraphicsSceneMouseEvent* event)
+void ZtTVWallNormalScreenPrivate::windowPressed(ZtTVWallNormalWindow* window, int index, QGraphicsSceneMouseEvent* event)
 {
     Q_Q(ZtTVWallNormalScreen);
     QPointer<ZtTVWallNormalScreen> self(q);
@@ -189,7 +189,7 @@ bool ZtTVWallNormalScreenPrivate::windowPressed(ZtTVWallNormalWindow* window, in
         q->scene()->clearSelection();
         q->setSelected(true);
         if (!self || !alive)
-            return false;
+            return;
         window->setSelected(true);
         if (!wasSelected)
             emit q->SignalWindowSelectedChanged();
@@ -197,11 +197,8 @@ bool ZtTVWallNormalScreenPrivate::windowPressed(ZtTVWallNormalWindow* window, in
         q->scene()->clearSelection();
         emit q->SignalWindowSelectedChanged();
     }
-    if (!self || !alive)
-        return false;
-    if (window->IsFreeMode())
+    if (self && alive && window->IsFreeMode())
         emit q->SignalWindowEvent(index, event);
-    return self && alive;
 }
 
 void ZtTVWallNormalScreenPrivate::moveGroup(const QPointF& vector)
@@ -256,7 +253,7 @@ QRectF ZtTVWallNormalScreenPrivate::resizedGeometry(const ZtTVWallNormalWindow* 
     }
 }
 
-bool ZtTVWallNormalScreenPrivate::windowMoved(ZtTVWallNormalWindow* window, int index, QGraphicsSceneMouseEvent* event)
+void ZtTVWallNormalScreenPrivate::windowMoved(ZtTVWallNormalWindow* window, int index, QGraphicsSceneMouseEvent* event)
 {
     Q_Q(ZtTVWallNormalScreen);
     QPointer<ZtTVWallNormalScreen> self(q);
@@ -264,13 +261,11 @@ bool ZtTVWallNormalScreenPrivate::windowMoved(ZtTVWallNormalWindow* window, int 
     const int mode = selectionMode();
     if (mode != ZtTVWallNormalWnd::SingleSelection && mode != ZtTVWallNormalWnd::MultiSelection) {
         emit q->SignalWindowEvent(index, event);
-        return self && alive;
+        return;
     }
     q->setSelected(true);
-    if (!self || !alive)
-        return false;
-    if (!window->IsFreeMode())
-        return true;
+    if (!self || !alive || !window->IsFreeMode())
+        return;
     const QPointF mouse = q->mapFromScene(event->scenePos());
     if (mode == ZtTVWallNormalWnd::MultiSelection && !window->isSelected()) {
         showBand(mouse);
@@ -295,7 +290,6 @@ bool ZtTVWallNormalScreenPrivate::windowMoved(ZtTVWallNormalWindow* window, int 
         }
     }
     emit q->SignalWindowEvent(index, event);
-    return self && alive;
 }
 
 bool ZtTVWallNormalScreenPrivate::commitDrag()

@@ -36,10 +36,11 @@ public:
     bool selectWindowsInBand();
     void resetDrag();
 
-    // The operator's gestures on a window; each returns false when a slot deleted the window
-    // or this screen, so that the caller stops touching either.
-    bool windowPressed(ZtTVWallNormalWindow* window, int index, QGraphicsSceneMouseEvent* event);
-    bool windowMoved(ZtTVWallNormalWindow* window, int index, QGraphicsSceneMouseEvent* event);
+    // The operator's gestures on a window. A slot may delete the window or this screen from any
+    // signal emitted here, so nothing is touched after a signal without checking.
+    void windowPressed(ZtTVWallNormalWindow* window, int index, QGraphicsSceneMouseEvent* event);
+    void windowMoved(ZtTVWallNormalWindow* window, int index, QGraphicsSceneMouseEvent* event);
+    /// Whether the release goes on to the window (for its title buttons).
     bool windowReleased(ZtTVWallNormalWindow* window, int index, QGraphicsSceneMouseEvent* event);
     void windowHovered(ZtTVWallNormalWindow* window, QGraphicsSceneHoverEvent* event);
     void moveGroup(const QPointF& vector);

@@ -144,8 +144,9 @@ void ZtTVWallNormalWindow::SetScale(const StructScaleRect& scale, bool maximized
         if (d->buttons[SelfAdaptionButton])
             d->buttons[SelfAdaptionButton]->setToolTip(fittedState ? tr("Restore") : tr("SelfAdaption"));
     }
+    const StructScaleRect next = scale;   // `scale` may be savedScale itself (Restore)
     d->savedScale = d->scale;
-    d->scale = scale;
+    d->scale = next;
     OnGeometryChanged();
     emit SignalGeoChanged(d->scale);
 }
