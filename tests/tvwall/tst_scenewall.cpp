@@ -244,6 +244,7 @@ private slots:
         QTest::newRow("up left") << QPointF(110, 60) << QPointF(10, 10) << QRectF(0.025, 0.05, 0.275, 0.3);
         QTest::newRow("one pixel") << QPointF(200, 100) << QPointF(201, 101) << QRectF(0.5, 0.5, 0.5025, 0.505);
         QTest::newRow("flat") << QPointF(40, 20) << QPointF(240, 20) << QRectF(0.1, 0.1, 0.6, 0.1);
+        QTest::newRow("past the edge") << QPointF(300, 150) << QPointF(600, 300) << QRectF(0.75, 0.75, 1.0, 1.0);
     }
     void drawingAnAreaAsksForAWindow()
     {

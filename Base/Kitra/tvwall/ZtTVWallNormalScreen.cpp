@@ -777,7 +777,11 @@ void ZtTVWallNormalScreen::mouseMoveEvent(QGraphicsSceneMouseEvent* event)
     if (d->selectionMode() == ZtTVWallNormalWnd::MultiSelection) {
         d->showBand(event->pos());
     } else {
-        d->drawRectItem->setRect(d->spannedRect(event->pos()));
+        // A window asked for by drawing must fit on this screen, wherever the mouse went.
+        const QRectF area = boundingRect();
+        const QPointF to(qBound(area.left(), event->pos().x(), area.right()),
+                         qBound(area.top(), event->pos().y(), area.bottom()));
+        d->drawRectItem->setRect(d->spannedRect(to));
         d->drawRectItem->show();
     }
 }
