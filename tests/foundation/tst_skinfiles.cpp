@@ -21,11 +21,14 @@ struct Reference
 {
     QString file;      // relative to the runtime folder, "%1" standing for each skin
     QString source;
+    bool tail = false; // a picture named by its last folders only: some file of each skin ends so
 };
 
 QList<Reference> referencesIn(const QString& path, const QString& text)
 {
-    static const QRegularExpression literal(QString::fromLatin1("\"\\./(Skin/(?:%1|DustyBlue|Dark)/[^\"%]+)\""));
+    static const QRegularExpression literal(QString::fromLatin1("\"\\./(Skin/[^\"<> ]+)\""));
+    static const QRegularExpression tail(
+        QString::fromLatin1("\"((?:[A-Za-z0-9_]+/)+[A-Za-z0-9_]+\\.(?:png|svg|gif|jpg|css))\""));
     static const QRegularExpression skinPath(QString::fromLatin1("GetSkinPath\\(\\s*%1\\s*,\\s*%1\\s*\\)").arg(kArg));
     static const QRegularExpression styleSheet(
         QString::fromLatin1("SetStyleSheet\\(\\s*[^,()]+(?:\\(\\))?\\s*,\\s*%1\\s*,\\s*%1\\s*(?:,\\s*%1\\s*)?\\)").arg(kArg));
@@ -33,6 +36,8 @@ QList<Reference> referencesIn(const QString& path, const QString& text)
     QList<Reference> found;
     for (auto it = literal.globalMatch(text); it.hasNext();)
         found.append({it.next().captured(1), where});
+    for (auto it = tail.globalMatch(text); it.hasNext();)
+        found.append({it.next().captured(1), where, true});
     for (auto it = skinPath.globalMatch(text); it.hasNext();) {
         const auto m = it.next();
         found.append({QStringLiteral("Skin/%1/") + argText(m, 1) + '/' + argText(m, 3), where});
@@ -86,6 +91,14 @@ private slots:
         QVERIFY2(!references.isEmpty(), "the sources name no skin file: is the scan still right?");
         QStringList missing;
         for (const Reference& ref : qAsConst(references)) {
+            if (ref.tail) {
+                for (const QString& skin : kSkins) {
+                    const QStringList files = filesBelow("Skin/" + skin);
+                    if (std::none_of(files.cbegin(), files.cend(), [&ref](const QString& f) { return f.endsWith('/' + ref.file); }))
+                        missing << "Skin/" + skin + "/.../" + ref.file + " (named in " + ref.source + ")";
+                }
+                continue;
+            }
             const QStringList skins = ref.file.contains("%1") ? kSkins : QStringList{QString()};
             for (const QString& skin : skins) {
                 const QString file = ref.file.contains("%1") ? ref.file.arg(skin) : ref.file;
