@@ -45,6 +45,16 @@ bool isEdgeZone(int zone)
     return zone >= 1 && zone <= 8;
 }
 
+// Runs `action` on a window that exists; false for a number that names none.
+template <typename Action>
+bool withWindow(ZtTVWallNormalWindow* window, Action action)
+{
+    if (!window)
+        return false;
+    action(window);
+    return true;
+}
+
 Qt::CursorShape cursorOfZone(int zone)
 {
     switch (zone) {
@@ -585,11 +595,7 @@ void ZtTVWallNormalScreen::ClearWindowSelection()
 
 bool ZtTVWallNormalScreen::SetWindowScale(int iWindow, const StructScaleRect& scale)
 {
-    ZtTVWallNormalWindow* window = GetWindow(iWindow);
-    if (!window)
-        return false;
-    window->SetScale(scale);
-    return true;
+    return withWindow(GetWindow(iWindow), [&](ZtTVWallNormalWindow* window) { window->SetScale(scale); });
 }
 
 bool ZtTVWallNormalScreen::GetWindowScale(int iWindow, StructScaleRect& scale) const
@@ -603,11 +609,7 @@ bool ZtTVWallNormalScreen::GetWindowScale(int iWindow, StructScaleRect& scale) c
 
 bool ZtTVWallNormalScreen::SetWindowZValue(int iWindow, double z)
 {
-    ZtTVWallNormalWindow* window = GetWindow(iWindow);
-    if (!window)
-        return false;
-    window->setZValue(z);
-    return true;
+    return withWindow(GetWindow(iWindow), [&](ZtTVWallNormalWindow* window) { window->setZValue(z); });
 }
 
 double ZtTVWallNormalScreen::GetWindowZValue(int iWindow) const
@@ -627,11 +629,7 @@ double ZtTVWallNormalScreen::GetMaxWindowZValue() const
 
 bool ZtTVWallNormalScreen::SetWindowVolumeBtn(int iWindow, bool on)
 {
-    ZtTVWallNormalWindow* window = GetWindow(iWindow);
-    if (!window)
-        return false;
-    window->SetVolumeBtn(on);
-    return true;
+    return withWindow(GetWindow(iWindow), [&](ZtTVWallNormalWindow* window) { window->SetVolumeBtn(on); });
 }
 
 bool ZtTVWallNormalScreen::GetWindowVolumeBtnStatus(int iWindow) const
@@ -642,11 +640,7 @@ bool ZtTVWallNormalScreen::GetWindowVolumeBtnStatus(int iWindow) const
 
 bool ZtTVWallNormalScreen::SetWindowUserData(int iWindow, const QVariant& userData)
 {
-    ZtTVWallNormalWindow* window = GetWindow(iWindow);
-    if (!window)
-        return false;
-    window->SetUserData(userData);
-    return true;
+    return withWindow(GetWindow(iWindow), [&](ZtTVWallNormalWindow* window) { window->SetUserData(userData); });
 }
 
 QVariant ZtTVWallNormalScreen::GetWindowUserData(int iWindow) const
