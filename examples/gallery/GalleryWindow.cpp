@@ -2,6 +2,7 @@
 
 #include "CommonFun.h"
 #include "FoundationPage.h"
+#include "SceneWallPage.h"
 #include "ZtListWidget.h"
 
 #include <QCoreApplication>
@@ -29,6 +30,7 @@ GalleryWindow::GalleryWindow(QWidget* parent)
     connect(m_navigation, &QListWidget::currentRowChanged, m_pages, &QStackedWidget::setCurrentIndex);
 
     addPage(QStringLiteral("foundation"), tr("Foundation"), new FoundationPage(this));
+    addPage(QStringLiteral("scenewall"), tr("Scene wall"), new SceneWallPage(this));
     m_navigation->setCurrentRow(0);
     resize(1000, 680);
 }

@@ -9,18 +9,29 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QPalette>
+#include <QTemporaryDir>
 
 using namespace ZtGUI;
 
 namespace {
 
-// The library reads its configuration while widgets are built, so it is all set first.
-void configureLibrary(const QString& requestedSkin)
+// The library reads its configuration while widgets are built, so it is all set first. A skin
+// asked for on the command line goes into a copy of the shipped settings in `scratch`, so that
+// one run does not change the next.
+void configureLibrary(const QString& requestedSkin, const QTemporaryDir& scratch)
 {
-    ZtSetting::setIniPath(QCoreApplication::applicationDirPath() + QStringLiteral("/gallery.ini"));
+    const QString shipped = QCoreApplication::applicationDirPath() + QStringLiteral("/gallery.ini");
+    QString iniPath = shipped;
+    if (!requestedSkin.isEmpty()) {
+        iniPath = scratch.filePath(QStringLiteral("gallery.ini"));
+        QFile::copy(shipped, iniPath);
+        QFile::setPermissions(iniPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    ZtSetting::setIniPath(iniPath);
     ZtSetting* settings = ZtSetting::GetInstance();
-    if (!requestedSkin.isEmpty())   // the host remembers the operator's choice
+    if (!requestedSkin.isEmpty())
         settings->WriteValue(QStringLiteral("SkinStyle"), QStringLiteral("SkinFolder"), requestedSkin);
     QString skin = settings->ReadValue(QStringLiteral("SkinStyle"), QStringLiteral("SkinFolder"),
                                        QStringLiteral("DustyBlue")).toString();
@@ -78,7 +89,8 @@ int main(int argc, char* argv[])
     }
     // Skin paths in style sheets are relative to the working directory, as in a deployed host.
     QDir::setCurrent(QCoreApplication::applicationDirPath());
-    configureLibrary(skin);
+    const QTemporaryDir scratch;
+    configureLibrary(skin, scratch);
     applyHostPalette();
 
     GalleryWindow window;

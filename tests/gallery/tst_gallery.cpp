@@ -19,6 +19,20 @@ private:
         return colours.size();
     }
 
+    static int pixelsNear(const QImage& image, const QColor& colour)
+    {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (qAbs(c.red() - colour.red()) <= 2 && qAbs(c.green() - colour.green()) <= 2
+                    && qAbs(c.blue() - colour.blue()) <= 2)
+                    ++count;
+            }
+        }
+        return count;
+    }
+
 private slots:
     void initTestCase() { KitraTest::failOnUnexpectedWarnings(); }
 
@@ -40,12 +54,21 @@ private slots:
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
 
-        const QImage page(out.filePath("foundation.png"));
-        QVERIFY(!page.isNull());
-        QVERIFY(page.width() >= 800 && page.height() >= 500);
-        QVERIFY(distinctColours(page) > 20);                     // real widgets, not an empty frame
-        const QColor corner = page.pixelColor(page.width() - 2, page.height() - 2);
-        QCOMPARE(corner.lightness() < 128, dark);
+        for (const char* name : {"foundation", "scenewall"}) {
+            const QImage page(out.filePath(QString::fromLatin1(name) + ".png"));
+            QVERIFY2(!page.isNull(), name);
+            QVERIFY(page.width() >= 800 && page.height() >= 500);
+            QVERIFY2(distinctColours(page) > 20, name);          // real widgets, not an empty frame
+            const QColor corner = page.pixelColor(page.width() - 2, page.height() - 2);
+            QCOMPARE(corner.lightness() < 128, dark);
+        }
+
+        // The wall opens with video windows under their title bars, one of them selected.
+        const QImage wall(out.filePath("scenewall.png"));
+        const QColor titleBar(63, 71, 78);                       // the bar's translucent dark over a window
+        const QColor selectedFrame(24, 144, 255);
+        QVERIFY(pixelsNear(wall, titleBar) > 5000);
+        QVERIFY(pixelsNear(wall, selectedFrame) > 200);
     }
 
     void unknownSkinIsRefused()
