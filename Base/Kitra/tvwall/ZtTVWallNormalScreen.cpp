@@ -431,6 +431,7 @@ void ZtTVWallNormalScreen::SetContentText(const QString& text)
 {
     Q_D(ZtTVWallNormalScreen);
     d->contentText = text;
+    d->shownContentSize = QSizeF();
     update();
 }
 
@@ -668,9 +669,13 @@ void ZtTVWallNormalScreen::paint(QPainter* painter, const QStyleOptionGraphicsIt
         textFont.setPointSize(pointSize);
         painter->setFont(textFont);
         painter->setPen(Qt::white);
-        const QString elided = painter->fontMetrics().elidedText(d->contentText, Qt::ElideRight, int(r.width()),
-                                                                 Qt::TextSingleLine | Qt::TextShowMnemonic);
-        painter->drawText(r, Qt::AlignCenter, elided);
+        if (d->shownContentSize != r.size() || textFont != d->contentFont) {
+            d->shownContentText = painter->fontMetrics().elidedText(d->contentText, Qt::ElideRight, int(r.width()),
+                                                                    Qt::TextSingleLine | Qt::TextShowMnemonic);
+            d->shownContentSize = r.size();
+            d->contentFont = textFont;
+        }
+        painter->drawText(r, Qt::AlignCenter, d->shownContentText);
     }
     painter->restore();
 }

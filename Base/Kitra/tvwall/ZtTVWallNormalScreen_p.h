@@ -2,6 +2,7 @@
 
 #include "StructScaleRect.h"
 
+#include <QFont>
 #include <QMap>
 #include <QPointF>
 #include <QPointer>
@@ -53,6 +54,9 @@ public:
     int colSpan = 0;
     StructScaleRect scale;
     QString contentText;
+    QString shownContentText;     // contentText elided for the size and font it was last drawn at
+    QSizeF shownContentSize;
+    QFont contentFont;
     QList<ZtTVWallNormalWindow*> windows;
     QMap<ZtTVWallNormalWindow*, QPointF> dragStart;
     bool moving = false;

@@ -1,5 +1,6 @@
 #include "ZtTVWallNormalTitleItem.h"
 
+#include <QFontMetrics>
 #include <QGraphicsPixmapItem>
 #include <QIcon>
 #include <QPainter>
@@ -23,6 +24,10 @@ public:
     QList<QGraphicsPixmapItem*> buttons;
     bool showTitle = false;
     bool buttonsVisible = true;
+    // The title as drawn, elided to the room between the icon and the buttons; eliding on every
+    // paint would dominate the cost of drawing a large wall.
+    QString shownTitle;
+    QRectF titleRect;
 };
 
 ZtTVWallNormalTitleItem::ZtTVWallNormalTitleItem(QGraphicsWidget* window)
@@ -42,7 +47,7 @@ void ZtTVWallNormalTitleItem::SetTitle(const QString& title)
 {
     Q_D(ZtTVWallNormalTitleItem);
     d->title = title;
-    update();
+    UpdateShownTitle();
 }
 
 QString ZtTVWallNormalTitleItem::GetTitle() const
@@ -55,14 +60,14 @@ void ZtTVWallNormalTitleItem::SetIcon(const QIcon& icon)
     Q_D(ZtTVWallNormalTitleItem);
     d->icon = icon;
     d->iconPicture = icon.isNull() ? QPixmap() : QPixmap(QString::fromLatin1(kTitleIconFile));
-    update();
+    UpdateShownTitle();
 }
 
 void ZtTVWallNormalTitleItem::SetShowTitle(bool show)
 {
     Q_D(ZtTVWallNormalTitleItem);
     d->showTitle = show;
-    update();
+    UpdateShownTitle();
 }
 
 bool ZtTVWallNormalTitleItem::IsShowTitle() const
@@ -74,7 +79,7 @@ void ZtTVWallNormalTitleItem::SetButtonsVisible(bool visible)
 {
     Q_D(ZtTVWallNormalTitleItem);
     d->buttonsVisible = visible;
-    OnGeometryChanged();
+    LayoutButtons();
 }
 
 void ZtTVWallNormalTitleItem::AddButton(QGraphicsPixmapItem* button)
@@ -84,7 +89,7 @@ void ZtTVWallNormalTitleItem::AddButton(QGraphicsPixmapItem* button)
         return;
     button->setParentItem(this);
     d->buttons.append(button);
-    OnGeometryChanged();
+    LayoutButtons();
 }
 
 QList<QGraphicsPixmapItem*> ZtTVWallNormalTitleItem::GetButtons() const
@@ -103,10 +108,17 @@ void ZtTVWallNormalTitleItem::OnGeometryChanged()
     const qreal windowRight = d->window ? d->window->boundingRect().right() : 0.0;
     // One pixel in from the window's left and top, two from its right.
     const QRectF bar(1.0, 1.0, qMax<qreal>(0.0, windowRight - 3.0), kTitleHeight);
+    if (bar == geometry() && !d->rect.isNull())
+        return;     // a pure move of the window changes nothing here
     prepareGeometryChange();
     setGeometry(bar);
     d->rect = QRectF(QPointF(0.0, 0.0), bar.size());
+    LayoutButtons();
+}
 
+void ZtTVWallNormalTitleItem::LayoutButtons()
+{
+    Q_D(ZtTVWallNormalTitleItem);
     qreal x = d->rect.right();
     for (QGraphicsPixmapItem* button : qAsConst(d->buttons)) {
         const QRectF picture = button->boundingRect();
@@ -115,7 +127,33 @@ void ZtTVWallNormalTitleItem::OnGeometryChanged()
         const QRectF placed(button->pos(), picture.size());
         button->setVisible(d->buttonsVisible && !placed.isEmpty() && d->rect.contains(placed));
     }
+    UpdateShownTitle();
+}
+
+void ZtTVWallNormalTitleItem::UpdateShownTitle()
+{
+    Q_D(ZtTVWallNormalTitleItem);
+    qreal left = 2.0;
+    if (!d->icon.isNull() && !d->iconPicture.isNull())
+        left += d->iconPicture.width();
+    left += 5.0;
+    qreal right = d->rect.right();
+    for (const QGraphicsPixmapItem* button : qAsConst(d->buttons)) {
+        if (button->isVisible())
+            right = qMin(right, button->pos().x());
+    }
+    d->titleRect = QRectF(QPointF(left, d->rect.top()), QPointF(right, d->rect.bottom()));
+    d->shownTitle.clear();
+    if (d->showTitle && !d->title.isEmpty() && d->titleRect.width() > 0)
+        d->shownTitle = QFontMetrics(font()).elidedText(d->title, Qt::ElideRight, int(d->titleRect.width()));
     update();
+}
+
+void ZtTVWallNormalTitleItem::changeEvent(QEvent* event)
+{
+    QGraphicsWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        UpdateShownTitle();
 }
 
 void ZtTVWallNormalTitleItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
@@ -124,28 +162,13 @@ void ZtTVWallNormalTitleItem::paint(QPainter* painter, const QStyleOptionGraphic
     QColor fill(20, 30, 39);
     fill.setAlphaF(0.8);
     painter->fillRect(d->rect, fill);
-
-    qreal textLeft = 2.0;
-    if (!d->icon.isNull() && !d->iconPicture.isNull()) {
+    if (!d->icon.isNull() && !d->iconPicture.isNull())
         painter->drawPixmap(QPointF(2.0, (d->rect.height() - d->iconPicture.height()) / 2.0), d->iconPicture);
-        textLeft += d->iconPicture.width();
-    }
-    textLeft += 5.0;
-    if (!d->showTitle || d->title.isEmpty())
-        return;
-
-    qreal textRight = d->rect.right();
-    for (const QGraphicsPixmapItem* button : qAsConst(d->buttons)) {
-        if (button->isVisible())
-            textRight = qMin(textRight, button->pos().x());
-    }
-    const QRectF textRect(QPointF(textLeft, d->rect.top()), QPointF(textRight, d->rect.bottom()));
-    if (textRect.width() <= 0)
+    if (d->shownTitle.isEmpty())
         return;
     painter->setPen(Qt::white);
     painter->setFont(font());
-    const QString elided = painter->fontMetrics().elidedText(d->title, Qt::ElideRight, int(textRect.width()));
-    painter->drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter, elided);
+    painter->drawText(d->titleRect, Qt::AlignLeft | Qt::AlignVCenter, d->shownTitle);
 }
 
 } // namespace ZtGUI

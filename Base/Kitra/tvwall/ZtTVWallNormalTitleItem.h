@@ -36,10 +36,16 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private slots:
     void OnGeometryChanged();
 
 private:
+    void LayoutButtons();
+    void UpdateShownTitle();
+
     QScopedPointer<ZtTVWallNormalTitleItemPrivate> d_ptr;
 };
 

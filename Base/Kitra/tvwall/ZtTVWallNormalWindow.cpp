@@ -4,7 +4,9 @@
 #include "ZtTVWallNormalScreen.h"
 #include "ZtTVWallNormalTitleItem.h"
 
+#include <QCoreApplication>
 #include <QGraphicsPixmapItem>
+#include <QHash>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
@@ -36,9 +38,21 @@ const ButtonSpec kButtons[] = {
     {ZtTVWallNormalWindow::WindowCircleButton, "TVWallOperateWnd/WindowCircleOff.png", QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallNormalWindow", "WindowCircle")},
 };
 
+// Every window shows the same few pictures: each file is read once, and the pixmaps share it.
 QPixmap skinPicture(const char* file)
 {
-    return QPixmap(CommonFun::GetSkinPath(QStringLiteral("Kitra"), QString::fromLatin1(file)));
+    static QHash<QString, QPixmap> loaded;
+    static const bool releasedWithTheApplication = [] {
+        // Pixmaps must go while the application that made them still exists.
+        qAddPostRoutine([] { loaded.clear(); });
+        return true;
+    }();
+    Q_UNUSED(releasedWithTheApplication);
+    const QString path = CommonFun::GetSkinPath(QStringLiteral("Kitra"), QString::fromLatin1(file));
+    auto it = loaded.find(path);
+    if (it == loaded.end())
+        it = loaded.insert(path, QPixmap(path));
+    return it.value();
 }
 
 } // namespace
@@ -51,6 +65,9 @@ public:
     StructScaleRect savedScale;
     double precision = 0.002;
     QString contentText;
+    QString shownContentText;     // contentText elided to the width it was last drawn at
+    qreal shownContentWidth = -1.0;
+    QFont contentFont;
     bool maximized = false;
     bool fitted = false;
     bool volumeOn = false;
@@ -80,7 +97,7 @@ ZtTVWallNormalWindow::ZtTVWallNormalWindow(QGraphicsItem* screen, bool titleShow
     for (const ButtonSpec& spec : kButtons) {
         if (spec.id == VolumeButton && !(audioVisible && freeMode))
             continue;
-        auto* button = new QGraphicsPixmapItem(skinPicture(spec.file));
+        auto* button = new QGraphicsPixmapItem(skinPicture(spec.file), d->titleItem);
         // The whole square counts, not only its opaque pixels.
         button->setShapeMode(QGraphicsPixmapItem::BoundingRectShape);
         button->setData(kButtonIdKey, uint(spec.id));
@@ -118,6 +135,7 @@ void ZtTVWallNormalWindow::SetContentText(const QString& text)
 {
     Q_D(ZtTVWallNormalWindow);
     d->contentText = text;
+    d->shownContentWidth = -1.0;
     update();
 }
 
@@ -370,8 +388,12 @@ void ZtTVWallNormalWindow::paint(QPainter* painter, const QStyleOptionGraphicsIt
         textFont.setPointSize(pointSize);
         painter->setFont(textFont);
         painter->setPen(QColor(39, 46, 54, 255));
-        const QString elided = painter->fontMetrics().elidedText(d->contentText, Qt::ElideRight, int(r.width()));
-        painter->drawText(r, Qt::AlignCenter, elided);
+        if (d->shownContentWidth != r.width() || painter->font() != d->contentFont) {
+            d->shownContentText = painter->fontMetrics().elidedText(d->contentText, Qt::ElideRight, int(r.width()));
+            d->shownContentWidth = r.width();
+            d->contentFont = painter->font();
+        }
+        painter->drawText(r, Qt::AlignCenter, d->shownContentText);
     }
     painter->restore();
 }

@@ -74,6 +74,8 @@ ZtTVWallNormalWnd::ZtTVWallNormalWnd(QWidget* parent)
     setOptimizationFlag(QGraphicsView::DontSavePainterState);
     setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
     setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
+    // The dashed grid is costly to stroke and changes only with the grid or the view's size.
+    setCacheMode(QGraphicsView::CacheBackground);
     CommonFun::SetStyleSheet(this, QStringLiteral("TVWallOperateWnd"), QString(), QString());
 }
 
@@ -95,6 +97,7 @@ void ZtTVWallNormalWnd::SetTVWallGridCount(int iRows, int iCols)
     Q_D(ZtTVWallNormalWnd);
     d->scene->SetGridCount(iRows, iCols);
     d->eagleEye->SetGrid(iRows, iCols);
+    resetCachedContent();
 }
 
 int ZtTVWallNormalWnd::GetRowCount() const
