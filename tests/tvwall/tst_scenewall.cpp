@@ -522,6 +522,29 @@ private slots:
         QVERIFY(wall.window(0, 1)->GetTitleItem()->IsShowTitle());
     }
 
+    void titlesAreDrawnWhenShown()
+    {
+        Wall wall;
+        wall.addScreen(rect(0, 0, 0.5, 0.5));
+        wall->OpenWindow(0, rect(0, 0, 1, 1), {});
+        const auto whiteInTitle = [&wall] {
+            const QImage image = wall.viewport()->grab().toImage();
+            int white = 0;
+            for (int y = 2; y < 24; ++y)
+                for (int x = 8; x < 120; ++x)
+                    white += image.pixel(x, y) == qRgb(255, 255, 255);
+            return white;
+        };
+        QCOMPARE(whiteInTitle(), 0);                // the bar shows buttons, but no title
+        wall->SetWindowTitleShow(true);
+        const int shown = whiteInTitle();
+        QVERIFY(shown > 10);
+        wall->SetWindowScale(0, 0, rect(0, 0, 0.6, 1));   // room for part of the text: elided, still drawn
+        QVERIFY(whiteInTitle() > 0);
+        wall->SetWindowTitleShow(false);
+        QCOMPARE(whiteInTitle(), 0);
+    }
+
     void volumeButton()
     {
         Wall wall;
