@@ -12,11 +12,14 @@ QtMessageHandler g_testLibHandler = nullptr;
 const bool g_offscreenByDefault = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
     && qputenv("QT_QPA_PLATFORM", "offscreen");
 
-// Noise of the offscreen platform plugin, which the library cannot avoid: it says this for every
-// top-level window whose size hints a real window system would take.
+// Noise of the offscreen platform plugin, which the library cannot avoid: it says this for
+// window-system requests it does not serve (size hints of top-level windows, raising and the
+// keyboard grab of pop-ups).
 bool isPlatformNoise(const QString& message)
 {
-    return message == QLatin1String("This plugin does not support propagateSizeHints()");
+    return message == QLatin1String("This plugin does not support propagateSizeHints()")
+        || message == QLatin1String("This plugin does not support raise()")
+        || message == QLatin1String("This plugin does not support grabbing the keyboard");
 }
 
 void guardHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)

@@ -1,0 +1,185 @@
+#include "ZtCalendarEx.h"
+#include "ZtCalendarEx_p.h"
+
+#include "CommonFun.h"
+#include "ZtCalendar.h"
+
+#include <QPointer>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace ZtGUI {
+
+namespace {
+#ifdef Q_OS_WIN
+// The class style is shared by every window of the class: clearing it once serves the process.
+bool g_dropShadowCleared = false;
+
+void clearDropShadow(WId window)
+{
+    const HWND handle = reinterpret_cast<HWND>(window);
+    const DWORD style = GetClassLongW(handle, GCL_STYLE);
+    SetClassLongW(handle, GCL_STYLE, LONG(style & ~DWORD(CS_DROPSHADOW)));
+}
+#endif
+} // namespace
+
+int ZtCalendarExPrivate::yearMonthOf(const ZtCalendar* calendar)
+{
+    const QDate date = calendar->GetSelectDate().date();
+    return date.year() * 12 + date.month();
+}
+
+void ZtCalendarExPrivate::rememberMonths()
+{
+    startYearMonth = yearMonthOf(ui.m_pCalendarStart);
+    endYearMonth = yearMonthOf(ui.m_pCalendarEnd);
+}
+
+ZtCalendarEx::ZtCalendarEx(QWidget* parent)
+    : QWidget(parent)
+    , d_ptr(new ZtCalendarExPrivate)
+{
+    Q_D(ZtCalendarEx);
+    d->ui.setupUi(this);
+    setAttribute(Qt::WA_StyledBackground);
+    CommonFun::SetStyleSheet(this, QStringLiteral("Calendar"), QString());
+    ZtCalendar* start = d->ui.m_pCalendarStart;
+    ZtCalendar* end = d->ui.m_pCalendarEnd;
+    start->SetCalendarName(tr("Start"));
+    end->SetCalendarName(tr("End"));
+    end->SetStartCalendar(false);
+    d->rememberMonths();
+    for (ZtCalendar* calendar : {start, end}) {
+        connect(calendar, &ZtCalendar::SgnDateTimeChanged, this, &ZtCalendarEx::OnUpdateTime);
+        connect(calendar, &ZtCalendar::SgnCalendarHide, this, &ZtCalendarEx::SgnCalendarHide);
+        connect(calendar, &ZtCalendar::SgnCellDoubleClicked, this, &ZtCalendarEx::SgnCellDoubleClicked);
+    }
+}
+
+ZtCalendarEx::~ZtCalendarEx() = default;
+
+void ZtCalendarEx::SetDateTime(const QDateTime& start, const QDateTime& end)
+{
+    Q_D(ZtCalendarEx);
+    d->start = start;
+    d->end = end;
+    d->ui.m_pCalendarStart->SetDateTime(start);
+    d->ui.m_pCalendarStart->OnEndDateTimeChanged(end.date());
+    d->ui.m_pCalendarEnd->SetDateTime(end);
+    d->rememberMonths();
+}
+
+void ZtCalendarEx::SetDateTimeWithUpdateEndTime(const QDateTime& start, const QDateTime& end)
+{
+    Q_D(ZtCalendarEx);
+    {
+        // Moving the window is part of the setting, not a choice of the user's.
+        const QSignalBlocker blocker(d->ui.m_pCalendarEnd);
+        d->ui.m_pCalendarEnd->OnStartDateTimeChanged(start.date());
+    }
+    SetDateTime(start, end);
+}
+
+void ZtCalendarEx::GetDateTime(QDateTime& start, QDateTime& end) const
+{
+    Q_D(const ZtCalendarEx);
+    d->ui.m_pCalendarStart->GetDateTime(start);
+    d->ui.m_pCalendarEnd->GetDateTime(end);
+}
+
+void ZtCalendarEx::SetTimeEditVisible(bool bVisible)
+{
+    Q_D(ZtCalendarEx);
+    d->timeEditVisible = bVisible;
+    d->ui.m_pCalendarStart->SetTimeEditVisible(bVisible);
+    d->ui.m_pCalendarEnd->SetTimeEditVisible(bVisible);
+}
+
+bool ZtCalendarEx::IsTimeEditVisible() const
+{
+    Q_D(const ZtCalendarEx);
+    return d->timeEditVisible;
+}
+
+void ZtCalendarEx::OnlyShowStartCalendar()
+{
+    Q_D(ZtCalendarEx);
+    d->ui.m_pCalendarEnd->hide();
+    d->ui.ZtCalendarExline->hide();
+    d->ui.m_pCalendarStart->SetCalendarName(QString());
+}
+
+void ZtCalendarEx::SetDisplayFormat()
+{
+    Q_D(ZtCalendarEx);
+    d->ui.m_pCalendarStart->SetDisplayFormat();
+    d->ui.m_pCalendarEnd->SetDisplayFormat();
+}
+
+void ZtCalendarEx::SetDefaultShowWgt()
+{
+    Q_D(ZtCalendarEx);
+    d->ui.m_pCalendarStart->SetDefaultShowWgt();
+}
+
+ZtCalendar* ZtCalendarEx::GetStartCalendar() const
+{
+    Q_D(const ZtCalendarEx);
+    return d->ui.m_pCalendarStart;
+}
+
+ZtCalendar* ZtCalendarEx::GetEndCalendar() const
+{
+    Q_D(const ZtCalendarEx);
+    return d->ui.m_pCalendarEnd;
+}
+
+void ZtCalendarEx::OnUpdateTime()
+{
+    Q_D(ZtCalendarEx);
+    ZtCalendar* start = d->ui.m_pCalendarStart;
+    ZtCalendar* end = d->ui.m_pCalendarEnd;
+    const bool fromEnd = sender() == end;
+    ZtCalendar* changed = fromEnd ? end : start;
+    ZtCalendar* other = fromEnd ? start : end;
+    const QDate date = changed->GetSelectDate().date();
+    if (date != (fromEnd ? start->GetDateEnd() : end->GetDateStart())) {
+        other->ClearBackground();
+        if (fromEnd)
+            start->OnEndDateTimeChanged(date);
+        else
+            end->OnStartDateTimeChanged(date);
+    }
+    const QPointer<ZtCalendarEx> guard(this);
+    int& remembered = fromEnd ? d->endYearMonth : d->startYearMonth;
+    if (ZtCalendarExPrivate::yearMonthOf(changed) != remembered) {
+        // The marks belong to the month shown before; the host marks the new one when told.
+        changed->ClearCellWidget();
+        remembered = ZtCalendarExPrivate::yearMonthOf(changed);
+        if (fromEnd)
+            emit SngEndYearMonthChanged();
+        else
+            emit SgnStartYearMonthChanged();
+        if (!guard)
+            return;
+    }
+    if (end->GetSelectDate() < start->GetSelectDate())
+        other->SetDateTime(changed->GetSelectDate());
+    emit SgnDateTimeChanged();
+}
+
+bool ZtCalendarEx::event(QEvent* event)
+{
+#ifdef Q_OS_WIN
+    if (event->type() == QEvent::WinIdChange && !g_dropShadowCleared) {
+        g_dropShadowCleared = true;
+        clearDropShadow(winId());
+    }
+#endif
+    return QWidget::event(event);
+}
+
+} // namespace ZtGUI

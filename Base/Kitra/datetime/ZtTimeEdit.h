@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QTimeEdit>
+#include "KitraExport.h"
+
+namespace ZtGUI {
+
+/// A plain QTimeEdit that gives the skin's style sheets a class name to address.
+class KITRA_EXPORT ZtTimeEdit : public QTimeEdit
+{
+    Q_OBJECT
+
+public:
+    explicit ZtTimeEdit(QWidget* parent = nullptr);
+    ~ZtTimeEdit() override;
+};
+
+} // namespace ZtGUI
