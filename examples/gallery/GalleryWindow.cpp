@@ -1,6 +1,7 @@
 #include "GalleryWindow.h"
 
 #include "CommonFun.h"
+#include "DateTimePage.h"
 #include "FoundationPage.h"
 #include "SceneWallPage.h"
 #include "ZtListWidget.h"
@@ -31,6 +32,7 @@ GalleryWindow::GalleryWindow(QWidget* parent)
 
     addPage(QStringLiteral("foundation"), tr("Foundation"), new FoundationPage(this));
     addPage(QStringLiteral("scenewall"), tr("Scene wall"), new SceneWallPage(this));
+    addPage(QStringLiteral("datetime"), tr("Date and time"), new DateTimePage(this));
     m_navigation->setCurrentRow(0);
     resize(1000, 680);
 }

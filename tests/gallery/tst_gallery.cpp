@@ -40,13 +40,15 @@ private slots:
     {
         QTest::addColumn<QString>("skin");
         QTest::addColumn<bool>("dark");
-        QTest::newRow("DustyBlue") << "DustyBlue" << false;
-        QTest::newRow("Dark") << "Dark" << true;
+        QTest::addColumn<QColor>("selectedDay");      // the skin's calendar selection
+        QTest::newRow("DustyBlue") << "DustyBlue" << false << QColor(0x6f, 0x8c, 0xab);
+        QTest::newRow("Dark") << "Dark" << true << QColor(0x3d, 0x7c, 0xc9);
     }
     void screenshotsShowEveryPage()
     {
         QFETCH(QString, skin);
         QFETCH(bool, dark);
+        QFETCH(QColor, selectedDay);
         QTemporaryDir out;
         QProcess process;
         process.start(gallery(), {"--skin", skin, "--screenshot", out.path()});
@@ -54,7 +56,7 @@ private slots:
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
 
-        for (const char* name : {"foundation", "scenewall"}) {
+        for (const char* name : {"foundation", "scenewall", "datetime"}) {
             const QImage page(out.filePath(QString::fromLatin1(name) + ".png"));
             QVERIFY2(!page.isNull(), name);
             QVERIFY(page.width() >= 800 && page.height() >= 500);
@@ -69,6 +71,12 @@ private slots:
         const QColor selectedFrame(24, 144, 255);
         QVERIFY(pixelsNear(wall, titleBar) > 5000);
         QVERIFY(pixelsNear(wall, selectedFrame) > 200);
+
+        // The range calendar is drawn in the skin, a day selected in each of its two calendars.
+        // Right of the 180-pixel navigation list, whose current row has the same colour.
+        const QImage datePage(out.filePath("datetime.png"));
+        const QImage dates = datePage.copy(200, 0, datePage.width() - 200, datePage.height());
+        QVERIFY(pixelsNear(dates, selectedDay) > 2 * 400);
     }
 
     void unknownSkinIsRefused()

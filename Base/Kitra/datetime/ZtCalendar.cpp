@@ -274,6 +274,9 @@ ZtCalendar::ZtCalendar(QWidget* parent)
     days->setSelectionMode(QAbstractItemView::MultiSelection);
     days->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     days->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Seven columns share 210 pixels: the style's wider minimum section would push Saturday out.
+    days->horizontalHeader()->setMinimumSectionSize(1);
+    days->verticalHeader()->setMinimumSectionSize(1);
 
     QTableWidget* pages = d->ui.m_tabYearMonth;
     prepareTable(pages, 3, 4);

@@ -32,6 +32,24 @@ int ZtCalendarExPrivate::yearMonthOf(const ZtCalendar* calendar)
     return date.year() * 12 + date.month();
 }
 
+void ZtCalendarExPrivate::passStartToEnd()
+{
+    const QDate date = ui.m_pCalendarStart->GetSelectDate().date();
+    if (date == ui.m_pCalendarEnd->GetDateStart())
+        return;
+    ui.m_pCalendarEnd->ClearBackground();
+    ui.m_pCalendarEnd->OnStartDateTimeChanged(date);
+}
+
+void ZtCalendarExPrivate::passEndToStart()
+{
+    const QDate date = ui.m_pCalendarEnd->GetSelectDate().date();
+    if (date == ui.m_pCalendarStart->GetDateEnd())
+        return;
+    ui.m_pCalendarStart->ClearBackground();
+    ui.m_pCalendarStart->OnEndDateTimeChanged(date);
+}
+
 void ZtCalendarExPrivate::rememberMonths()
 {
     startYearMonth = yearMonthOf(ui.m_pCalendarStart);
@@ -145,29 +163,33 @@ void ZtCalendarEx::OnUpdateTime()
     const bool fromEnd = sender() == end;
     ZtCalendar* changed = fromEnd ? end : start;
     ZtCalendar* other = fromEnd ? start : end;
-    const QDate date = changed->GetSelectDate().date();
-    if (date != (fromEnd ? start->GetDateEnd() : end->GetDateStart())) {
-        other->ClearBackground();
-        if (fromEnd)
-            start->OnEndDateTimeChanged(date);
-        else
-            end->OnStartDateTimeChanged(date);
+    {
+        // The calendars move each other quietly and the pair reports it all once, below: a host
+        // that deletes the pair on a report must not return into a calendar still at work.
+        const QSignalBlocker quietStart(start);
+        const QSignalBlocker quietEnd(end);
+        if (!fromEnd)
+            d->passStartToEnd();
+        d->passEndToStart();
+        if (end->GetSelectDate() < start->GetSelectDate())
+            other->SetDateTime(changed->GetSelectDate());
     }
     const QPointer<ZtCalendarEx> guard(this);
-    int& remembered = fromEnd ? d->endYearMonth : d->startYearMonth;
-    if (ZtCalendarExPrivate::yearMonthOf(changed) != remembered) {
+    for (ZtCalendar* calendar : {changed, other}) {
+        const bool isEnd = calendar == end;
+        int& remembered = isEnd ? d->endYearMonth : d->startYearMonth;
+        if (ZtCalendarExPrivate::yearMonthOf(calendar) == remembered)
+            continue;
         // The marks belong to the month shown before; the host marks the new one when told.
-        changed->ClearCellWidget();
-        remembered = ZtCalendarExPrivate::yearMonthOf(changed);
-        if (fromEnd)
+        calendar->ClearCellWidget();
+        remembered = ZtCalendarExPrivate::yearMonthOf(calendar);
+        if (isEnd)
             emit SngEndYearMonthChanged();
         else
             emit SgnStartYearMonthChanged();
         if (!guard)
             return;
     }
-    if (end->GetSelectDate() < start->GetSelectDate())
-        other->SetDateTime(changed->GetSelectDate());
     emit SgnDateTimeChanged();
 }
 

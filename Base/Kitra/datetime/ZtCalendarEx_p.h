@@ -17,6 +17,10 @@ public:
 
     static int yearMonthOf(const ZtCalendar* calendar);
     void rememberMonths();
+    /// The start date becomes the end calendar's first selectable day (which moves the end to it).
+    void passStartToEnd();
+    /// The end date bounds the period drawn in the start calendar.
+    void passEndToStart();
 };
 
 } // namespace ZtGUI

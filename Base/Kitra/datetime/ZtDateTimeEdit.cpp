@@ -27,7 +27,12 @@ ZtDateTimeEdit::ZtDateTimeEdit(QWidget* parent)
     lineEdit()->installEventFilter(this);
 }
 
-ZtDateTimeEdit::~ZtDateTimeEdit() = default;
+ZtDateTimeEdit::~ZtDateTimeEdit()
+{
+    Q_D(ZtDateTimeEdit);
+    // An open calendar reports its hiding while it is destroyed, after this edit's own part is gone.
+    d->calendar->disconnect(this);
+}
 
 void ZtDateTimeEdit::SetCurTime(const QDateTime& dateTime)
 {

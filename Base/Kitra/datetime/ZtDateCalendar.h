@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QPushButton>
+#include <QScopedPointer>
+#include <QString>
+#include "KitraExport.h"
+#include "ZtCalendar.h"
+
+class QEvent;
+class QMouseEvent;
+
+namespace ZtGUI {
+
+class ZtDateCalendarPrivate;
+
+/// A button that shows the chosen date, week, month or year and opens the library's calendar when
+/// pressed (a second press closes it). The calendar starts on its year page without a time editor;
+/// `ChangeDisplayType` picks what is chosen and `SetFormat` how a date reads on the button. In week
+/// display the button reads "yyyy/MM/dd-yyyy/MM/dd", Sunday to Saturday.
+class KITRA_EXPORT ZtDateCalendar : public QPushButton
+{
+    Q_OBJECT
+    Q_DECLARE_PRIVATE(ZtDateCalendar)
+
+public:
+    explicit ZtDateCalendar(QWidget* parent = nullptr);
+    ~ZtDateCalendar() override;
+
+    QDateTime GetDateTime() const;
+    void GetWeekDate(QDate& start, QDate& end) const;
+    /// Selects `dateTime` in the calendar and shows it; an invalid value or one outside
+    /// 1971 ... 2037 changes nothing.
+    void InitDate(QDateTime& dateTime);
+    /// Shows the week of the calendar's selected day.
+    void InitWeekDate();
+    void SetFormat(const QString& format);
+    void ChangeDisplayType(ZtCalendar::DisplayType_e type);
+    /// Shows the calendar's quick-choice buttons (this/last day, week, month or year).
+    void SetLastCurEnable();
+
+signals:
+    void SgnDateTimeChanged();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void OnDateTimeChanged();
+    void OnCalendarHide();
+
+private:
+    QScopedPointer<ZtDateCalendarPrivate> d_ptr;
+};
+
+} // namespace ZtGUI
