@@ -77,7 +77,13 @@ ZtCalendarEx::ZtCalendarEx(QWidget* parent)
     }
 }
 
-ZtCalendarEx::~ZtCalendarEx() = default;
+ZtCalendarEx::~ZtCalendarEx()
+{
+    Q_D(ZtCalendarEx);
+    // The calendars hide while QWidget tears this pair down; nothing of the pair may hear it.
+    d->ui.m_pCalendarStart->disconnect(this);
+    d->ui.m_pCalendarEnd->disconnect(this);
+}
 
 void ZtCalendarEx::SetDateTime(const QDateTime& start, const QDateTime& end)
 {
