@@ -14,13 +14,14 @@ const bool g_offscreenByDefault = qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
 
 // Noise of the offscreen platform plugin, which the library cannot avoid: it says this for
 // window-system requests it does not serve (size hints of top-level windows, raising and the
-// keyboard grab of pop-ups, window masks).
+// keyboard grab of pop-ups, window masks and opacity).
 bool isPlatformNoise(const QString& message)
 {
     return message == QLatin1String("This plugin does not support propagateSizeHints()")
         || message == QLatin1String("This plugin does not support raise()")
         || message == QLatin1String("This plugin does not support grabbing the keyboard")
-        || message == QLatin1String("This plugin does not support setting window masks");
+        || message == QLatin1String("This plugin does not support setting window masks")
+        || message == QLatin1String("This plugin does not support setting window opacity");
 }
 
 void guardHandler(QtMsgType type, const QMessageLogContext& context, const QString& message)

@@ -1,0 +1,38 @@
+#include "WPushButton.h"
+#include "WPushButton_p.h"
+
+namespace ZtGUI {
+
+WPushButton::WPushButton(QWidget* parent)
+    : QPushButton(parent)
+    , d_ptr(new WPushButtonPrivate)
+{
+}
+
+WPushButton::~WPushButton() = default;
+
+void WPushButton::SetIcon(QIcon* const icons, int count)
+{
+    Q_D(WPushButton);
+    if (!icons) {
+        if (count > 0)
+            qWarning("WPushButton::SetIcon: null icon array for %d icons", count);
+        return;
+    }
+    for (int i = 0; i < count && i < WPushButtonPrivate::kIconCount; ++i)
+        d->icons[i] = icons[i];
+}
+
+void WPushButton::enterEvent(QEvent* /*event*/)
+{
+    Q_D(WPushButton);
+    setIcon(d->icons[1]);
+}
+
+void WPushButton::leaveEvent(QEvent* /*event*/)
+{
+    Q_D(WPushButton);
+    setIcon(d->icons[0]);
+}
+
+} // namespace ZtGUI

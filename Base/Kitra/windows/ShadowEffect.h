@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QScopedPointer>
+#include <QWidget>
+#include "KitraExport.h"
+
+class ShadowEffectPrivate;
+
+/// A soft drop shadow drawn by a translucent widget of its own behind a target widget or window,
+/// for frameless windows that get no shadow from the system. Once attached it follows the target's
+/// moves and resizes and shows and hides with it; the target is not owned.
+class KITRA_EXPORT ShadowEffect : public QWidget
+{
+    Q_OBJECT
+    Q_DECLARE_PRIVATE(ShadowEffect)
+
+public:
+    /// Sides that get a shadow; combine them with `|`.
+    enum Frame { FrameLeft = 1, FrameTop = 2, FrameRight = 4, FrameBottom = 8 };
+
+    /// A shadow `width` pixels thick in `colour`, whose innermost line has alpha `maximumAlpha`.
+    /// A `suppressed` shadow does not show itself with its target.
+    ShadowEffect(const QColor& colour, int width, Frame frame, bool suppressed, int maximumAlpha);
+    ~ShadowEffect() override;
+
+    void attachWidget(QWidget* target);
+    /// Hides the shadow; the target's later shows bring it back.
+    void dettachWidget();
+    /// Only this part of the target, relative to its top-left, casts the shadow.
+    void setValidRect(const QRect& rect);
+    void setDefaultVisible(bool visible);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool isWindow(QWidget* widget) const;
+    void updatePos();
+    void followTarget(const QEvent* event);
+    void showBehindTarget();
+    void paintShadow();
+
+    QScopedPointer<ShadowEffectPrivate> d_ptr;
+};
+
+inline ShadowEffect::Frame operator|(ShadowEffect::Frame a, ShadowEffect::Frame b)
+{
+    return ShadowEffect::Frame(int(a) | int(b));
+}
