@@ -19,7 +19,7 @@ namespace {
 const int kButtonIdKey = 100;
 const int kUserDataKey = 101;
 
-struct ButtonSpec
+struct TitleButtonInfo
 {
     int id;
     const char* file;
@@ -27,7 +27,7 @@ struct ButtonSpec
 };
 
 // In identifier order: the first added stands rightmost.
-const ButtonSpec kButtons[] = {
+const TitleButtonInfo kButtons[] = {
     {ZtTVWallNormalWindow::CloseButton, "TVWallOperateWnd/Close.png", QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallNormalWindow", "Close")},
     {ZtTVWallNormalWindow::MaxButton, "TVWallOperateWnd/Max.png", QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallNormalWindow", "Max")},
     {ZtTVWallNormalWindow::VolumeButton, "TVWallOperateWnd/VolumeOff.png", QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallNormalWindow", "Open Volume")},
@@ -94,15 +94,15 @@ ZtTVWallNormalWindow::ZtTVWallNormalWindow(QGraphicsItem* screen, bool titleShow
     setAcceptDrops(true);
 
     d->titleItem = new ZtTVWallNormalTitleItem(this);
-    for (const ButtonSpec& spec : kButtons) {
-        if (spec.id == VolumeButton && !(audioVisible && freeMode))
+    for (const TitleButtonInfo& info : kButtons) {
+        if (info.id == VolumeButton && !(audioVisible && freeMode))
             continue;
-        auto* button = new QGraphicsPixmapItem(skinPicture(spec.file), d->titleItem);
+        auto* button = new QGraphicsPixmapItem(skinPicture(info.file), d->titleItem);
         // The whole square counts, not only its opaque pixels.
         button->setShapeMode(QGraphicsPixmapItem::BoundingRectShape);
-        button->setData(kButtonIdKey, uint(spec.id));
-        button->setToolTip(tr(spec.toolTip));
-        d->buttons[spec.id] = button;
+        button->setData(kButtonIdKey, uint(info.id));
+        button->setToolTip(tr(info.toolTip));
+        d->buttons[info.id] = button;
         d->titleItem->AddButton(button);
     }
     d->titleItem->SetShowTitle(titleShow);
