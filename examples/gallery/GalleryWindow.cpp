@@ -4,6 +4,7 @@
 #include "DateTimePage.h"
 #include "FoundationPage.h"
 #include "SceneWallPage.h"
+#include "WindowsPage.h"
 #include "ZtListWidget.h"
 
 #include <QCoreApplication>
@@ -24,7 +25,7 @@ GalleryWindow::GalleryWindow(QWidget* parent)
     CommonFun::SetStyleSheet(this, QStringLiteral("Common"), QStringLiteral("Kitra.css"));
 
     m_navigation->setObjectName(QStringLiteral("GalleryNavigation"));
-    m_navigation->setFixedWidth(180);
+    m_navigation->setFixedWidth(200);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_navigation);
     layout->addWidget(m_pages, 1);
@@ -33,6 +34,7 @@ GalleryWindow::GalleryWindow(QWidget* parent)
     addPage(QStringLiteral("foundation"), tr("Foundation"), new FoundationPage(this));
     addPage(QStringLiteral("scenewall"), tr("Scene wall"), new SceneWallPage(this));
     addPage(QStringLiteral("datetime"), tr("Date and time"), new DateTimePage(this));
+    addPage(QStringLiteral("windows"), tr("Windows and dialogs"), new WindowsPage(this));
     m_navigation->setCurrentRow(0);
     resize(1000, 680);
 }

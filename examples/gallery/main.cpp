@@ -60,6 +60,9 @@ void applyHostPalette()
     palette.setColor(QPalette::ButtonText, QColor(0xd5, 0xdd, 0xe6));
     palette.setColor(QPalette::Highlight, QColor(0x3d, 0x6a, 0x99));
     palette.setColor(QPalette::HighlightedText, Qt::white);
+    // Disabled widgets fade into the background rather than keep the bright text.
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(0x78, 0x82, 0x8e));
     QApplication::setPalette(palette);
 }
 

@@ -56,7 +56,7 @@ private slots:
         QCOMPARE(process.exitStatus(), QProcess::NormalExit);
         QCOMPARE(process.exitCode(), 0);
 
-        for (const char* name : {"foundation", "scenewall", "datetime"}) {
+        for (const char* name : {"foundation", "scenewall", "datetime", "windows"}) {
             const QImage page(out.filePath(QString::fromLatin1(name) + ".png"));
             QVERIFY2(!page.isNull(), name);
             QVERIFY(page.width() >= 800 && page.height() >= 500);
@@ -73,10 +73,14 @@ private slots:
         QVERIFY(pixelsNear(wall, selectedFrame) > 200);
 
         // The range calendar is drawn in the skin, a day selected in each of its two calendars.
-        // Right of the 180-pixel navigation list, whose current row has the same colour.
+        // Right of the 200-pixel navigation list, whose current row has the same colour.
         const QImage datePage(out.filePath("datetime.png"));
-        const QImage dates = datePage.copy(200, 0, datePage.width() - 200, datePage.height());
+        const QImage dates = datePage.copy(220, 0, datePage.width() - 220, datePage.height());
         QVERIFY(pixelsNear(dates, selectedDay) > 2 * 400);
+
+        // The windows page draws the host's record picture on its picture button.
+        const QImage windows(out.filePath("windows.png"));
+        QVERIFY(pixelsNear(windows, QColor(0xd6, 0x45, 0x45)) > 60);
     }
 
     void unknownSkinIsRefused()
