@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QPixmap>
+
+namespace ZtGUI {
+
+class ZtDialogFlashPrivate
+{
+public:
+    QPixmap snapshot;
+};
+
+} // namespace ZtGUI
