@@ -34,7 +34,8 @@ GalleryWindow::GalleryWindow(QWidget* parent)
     addPage(QStringLiteral("foundation"), tr("Foundation"), new FoundationPage(this));
     addPage(QStringLiteral("scenewall"), tr("Scene wall"), new SceneWallPage(this));
     addPage(QStringLiteral("datetime"), tr("Date and time"), new DateTimePage(this));
-    addPage(QStringLiteral("windows"), tr("Windows and dialogs"), new WindowsPage(this));
+    m_windowsPage = new WindowsPage(this);
+    addPage(QStringLiteral("windows"), tr("Windows and dialogs"), m_windowsPage);
     m_navigation->setCurrentRow(0);
     resize(1000, 680);
 }
@@ -63,5 +64,6 @@ bool GalleryWindow::SaveScreenshots(const QString& folder)
             saved = false;
         }
     }
-    return saved;
+    m_navigation->setCurrentRow(m_pageNames.indexOf(QStringLiteral("windows")));
+    return m_windowsPage->SaveDialogScreenshots(folder) && saved;
 }

@@ -4,6 +4,7 @@
 
 class QListWidget;
 class QStackedWidget;
+class WindowsPage;
 
 /// The gallery's main window: a navigation list of pages, one page per subsystem.
 class GalleryWindow : public QWidget
@@ -13,7 +14,8 @@ class GalleryWindow : public QWidget
 public:
     explicit GalleryWindow(QWidget* parent = nullptr);
 
-    /// Renders every page to `folder`/<page>.png; false when a picture cannot be written.
+    /// Renders every page to `folder`/<page>.png, and the windows page again with a message box and
+    /// a dialog open; false when a picture cannot be written.
     bool SaveScreenshots(const QString& folder);
 
 private:
@@ -22,4 +24,5 @@ private:
     QListWidget* m_navigation = nullptr;
     QStackedWidget* m_pages = nullptr;
     QStringList m_pageNames;
+    WindowsPage* m_windowsPage = nullptr;
 };

@@ -8,6 +8,9 @@
 #include "WPushButton.h"
 #include "WaitWidget.h"
 #include "ZtBaseWindowTitle.h"
+#include "ZtCustomDialog.h"
+#include "ZtMessageBox.h"
+#include "ZtSetting.h"
 #include "ZtPushButton.h"
 #include "ZtSubPushButton.h"
 
@@ -21,6 +24,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPlainTextEdit>
@@ -393,11 +397,122 @@ QWidget* WindowsPage::createDialogGroup()
     auto* box = new QGroupBox(tr("Dialogs"), this);
     box->setObjectName(QStringLiteral("DialogsGroup"));
     auto* layout = new QVBoxLayout(box);
-    layout->addWidget(noteLabel(tr("Message boxes and dialogs open from here."), box));
+    layout->addWidget(noteLabel(tr("Message boxes and dialogs open from here; their answers go to the log. "
+                                   "The resizable dialog remembers its size between runs."), box));
     auto* buttons = new QHBoxLayout;
     buttons->setObjectName(QStringLiteral("DialogsButtons"));
+    const auto add = [this, box, buttons](const QString& text, const std::function<void()>& open) {
+        auto* button = new QPushButton(text, box);
+        connect(button, &QPushButton::clicked, this, open);
+        buttons->addWidget(button);
+    };
+    using Box = ZtMessageBox;
+    add(tr("Information"), [this] {
+        logAnswer("ShowInformation", Box::ShowInformation(this, tr("Export"), tr("The recording of camera 12 was exported.")));
+    });
+    add(tr("Question"), [this] {
+        logAnswer("ShowQuestion", Box::ShowQuestion(this, tr("Close window"), tr("Close window 3 on screen 2?")));
+    });
+    add(tr("Warning"), [this] {
+        logAnswer("ShowWarning", Box::ShowWarning(this, tr("Storage"), tr("The recorder's disk is 95 % full.")));
+    });
+    add(tr("Error"), [this] {
+        logAnswer("ShowError", Box::ShowError(this, tr("Decoder"), tr("Decoder 4 does not answer.")));
+    });
+    add(tr("Success"), [this] {
+        logAnswer("ShowSuccess", Box::ShowSuccess(this, tr("Tour"), tr("The window tour was saved.")));
+    });
+    add(tr("Custom dialog"), [this] { openCustomDialog(); });
+    add(tr("Resizable dialog"), [this] { openResizableDialog(); });
+    buttons->addStretch();
     layout->addLayout(buttons);
     return box;
+}
+
+void WindowsPage::logAnswer(const char* function, int button)
+{
+    static const QMap<int, QString> names{{ZtMessageBox::NoButton, QStringLiteral("NoButton")},
+                                          {ZtMessageBox::Ok, QStringLiteral("Ok")},
+                                          {ZtMessageBox::Cancel, QStringLiteral("Cancel")},
+                                          {ZtMessageBox::Yes, QStringLiteral("Yes")},
+                                          {ZtMessageBox::No, QStringLiteral("No")},
+                                          {ZtMessageBox::Close, QStringLiteral("Close")}};
+    log(QString::fromLatin1(function), QStringLiteral("answered ") + names.value(button, QString::number(button)));
+}
+
+ZtCustomDialog* WindowsPage::createCustomDialog()
+{
+    auto* dialog = new ZtCustomDialog(ZtCustomDialog::Ok | ZtCustomDialog::Other | ZtCustomDialog::Cancel, this,
+                                      ZtDialog::CloseButtonHint);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->SetTitle(tr("Save the layout"));
+    dialog->SetButtonText(ZtCustomDialog::Other, tr("Save as"));
+    auto* form = new QWidget;
+    auto* fields = new QFormLayout(form);
+    fields->setContentsMargins(20, 16, 20, 8);
+    fields->addRow(tr("Layout name"), new QLineEdit(tr("Control room, day shift"), form));
+    fields->addRow(tr("Screens"), new QLabel(tr("16 screens, 42 windows"), form));
+    dialog->AddCentralWidget(form);
+    dialog->resize(380, 200);
+    connect(dialog, &ZtCustomDialog::SignalOkButtonClicked, this, [this, dialog] {
+        log(QStringLiteral("SignalOkButtonClicked"), tr("saved; the host closes the dialog"));
+        dialog->accept();
+    });
+    connect(dialog, &ZtCustomDialog::SignalOtherButtonClicked, this,
+            [this] { log(QStringLiteral("SignalOtherButtonClicked"), QString()); });
+    connect(dialog, &ZtCustomDialog::SignalCancelButtonClicked, this,
+            [this] { log(QStringLiteral("SignalCancelButtonClicked"), QString()); });
+    return dialog;
+}
+
+void WindowsPage::openCustomDialog()
+{
+    createCustomDialog()->open();
+}
+
+void WindowsPage::openResizableDialog()
+{
+    // Named, so that the library keeps its size in DialogCfg.ini when the operator closes it.
+    ZtDialog dialog(QStringLiteral("GalleryResizableDialog"), QSize(420, 260), this,
+                    ZtDialog::CloseButtonHint | ZtDialog::MinMaxButtonsHint);
+    dialog.SetTitle(tr("Resizable dialog"));
+    dialog.SetSupportStretch(true);
+    dialog.SetOpenDoubleClickTitle(true);
+    dialog.AddCentralWidget(noteLabel(tr("Drag any border to resize; the size is kept for the next time."), &dialog));
+    dialog.exec();
+    log(QStringLiteral("ZtDialog"), QStringLiteral("closed at %1 x %2").arg(dialog.width()).arg(dialog.height()));
+}
+
+bool WindowsPage::SaveDialogScreenshots(const QString& folder)
+{
+    // The message box the Question button opens, built the way its show function builds it.
+    ZtMessageBox question(tr("Close window"), tr("Close window 3 on screen 2?"), ZtMessageBox::Yes | ZtMessageBox::No,
+                          this, ZtDialog::CloseButtonHint, QString(), QString());
+    question.resize(300, 164);
+    question.SetIconImage(QPixmap(QStringLiteral("./Skin/%1/ZtGui/MessageBox/Question.png").arg(ZtGUI::GetSkinVersion())));
+    const bool boxSaved = saveOverWindow(&question, folder + QStringLiteral("/windows-messagebox.png"));
+    ZtCustomDialog* custom = createCustomDialog();
+    const bool dialogSaved = saveOverWindow(custom, folder + QStringLiteral("/windows-dialog.png"));
+    custom->SetCloseAnimaEnable(false);
+    custom->close();
+    return boxSaved && dialogSaved;
+}
+
+bool WindowsPage::saveOverWindow(QWidget* dialog, const QString& file)
+{
+    QWidget* host = window();
+    dialog->show();
+    dialog->move(host->geometry().center() - dialog->rect().center());
+    QCoreApplication::processEvents();
+    QPixmap picture = host->grab();
+    QPainter painter(&picture);
+    painter.drawPixmap(dialog->geometry().topLeft() - host->geometry().topLeft(), dialog->grab());
+    painter.end();
+    dialog->hide();
+    if (picture.save(file))
+        return true;
+    qCritical("Cannot write %s", qPrintable(file));
+    return false;
 }
 
 QWidget* WindowsPage::createLog()

@@ -19,6 +19,7 @@ class TipWidget;
 namespace ZtGUI {
 class WaitWidget;
 class ZtBaseWindowTitle;
+class ZtCustomDialog;
 }
 
 /// The windows page: a frameless window with the library's title bar and shadow, the wait
@@ -34,6 +35,10 @@ public:
 
     /// The log keeps no more than this many entries, dropping the oldest.
     static constexpr int kLogEntries = 300;
+
+    /// Pictures of the gallery with a message box and with the custom dialog open over it, as
+    /// `folder`/windows-messagebox.png and `folder`/windows-dialog.png.
+    bool SaveDialogScreenshots(const QString& folder);
 
 protected:
     void hideEvent(QHideEvent* event) override;
@@ -62,6 +67,11 @@ private:
 
     /// Appends one entry; a '\n' in `details` starts another line of the entry.
     void log(const QString& source, const QString& details);
+    void logAnswer(const char* function, int button);
+    ZtGUI::ZtCustomDialog* createCustomDialog();
+    void openCustomDialog();
+    void openResizableDialog();
+    bool saveOverWindow(QWidget* dialog, const QString& file);
 
     // The frameless window, built on first use and kept, so that its title bar keeps its state.
     QWidget* m_window = nullptr;

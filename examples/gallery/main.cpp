@@ -4,6 +4,7 @@
 
 #include "CommonFun.h"
 #include "ZtDir.h"
+#include "ZtFile.h"
 #include "ZtSetting.h"
 
 #include <QApplication>
@@ -95,6 +96,9 @@ int main(int argc, char* argv[])
     const QTemporaryDir scratch;
     configureLibrary(skin, scratch);
     applyHostPalette();
+    // Dialogs are top-level windows: the skin's dialog sheet goes on the whole application.
+    qApp->setStyleSheet(QString::fromUtf8(
+        ZtFile::ReadAll(QStringLiteral("ZtDialog.css"), CommonFun::GetSkinPath(QStringLiteral("Orvale"), QStringLiteral("Common")))));
 
     GalleryWindow window;
     if (parser.isSet(shotOption))

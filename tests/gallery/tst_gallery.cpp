@@ -79,6 +79,12 @@ private slots:
         QVERIFY(pixelsNear(dates, selectedDay) > 2 * 400);
 
         // The windows page draws the host's record picture on its picture button.
+        // The windows page again, with a message box and with a dialog open over the gallery.
+        for (const char* name : {"windows-messagebox.png", "windows-dialog.png"}) {
+            const QImage withDialog(out.filePath(name));
+            QVERIFY2(!withDialog.isNull(), name);
+            QVERIFY(withDialog != QImage(out.filePath("windows.png")));
+        }
         const QImage windows(out.filePath("windows.png"));
         QVERIFY(pixelsNear(windows, QColor(0xd6, 0x45, 0x45)) > 60);
     }

@@ -2,6 +2,8 @@
 // notices land in the page's area, the wait indicator ends by itself and every report is logged.
 #include "KitraTest.h"
 
+#include "ZtMessageBox.h"
+
 #include "NotifyWidget.h"
 #include "ShadowEffect.h"
 #include "WaitWidget.h"
@@ -343,15 +345,40 @@ private slots:
         QVERIFY(!p.child<QPushButton>("RecordButton")->size().isEmpty());   // the host's pictures were found
     }
 
-    void dialogsGroupWaitsForItsButtons()
+    void dialogButtonsOpenTheLibraryDialogs_data()
     {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("answerWith");   // object name of the button a timer clicks
+        QTest::addColumn<QString>("logged");
+        QTest::newRow("question, yes") << "Question" << "MsgBtnOk" << "ShowQuestion answered Yes";
+        QTest::newRow("question, no") << "Question" << "MsgBtnCancel" << "ShowQuestion answered No";
+        QTest::newRow("information") << "Information" << "MsgBtnOk" << "ShowInformation answered Yes";
+    }
+    void dialogButtonsOpenTheLibraryDialogs()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, answerWith);
+        QFETCH(QString, logged);
         Page p;
         auto* group = p.child<QGroupBox>("DialogsGroup");
         QVERIFY(group);
-        QCOMPARE(group->title(), QStringLiteral("Dialogs"));
-        auto* buttons = group->findChild<QHBoxLayout*>(QStringLiteral("DialogsButtons"));
-        QVERIFY(buttons);
-        QCOMPARE(buttons->count(), 0);
+        QPushButton* open = nullptr;
+        for (QPushButton* b : group->findChildren<QPushButton*>())
+            open = b->text() == button ? b : open;
+        QVERIFY(open);
+        bool answered = false;
+        QTimer::singleShot(0, this, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* answer = w->isVisible() ? w->findChild<QPushButton*>(answerWith) : nullptr;
+                if (answer && qobject_cast<ZtGUI::ZtMessageBox*>(w)) {
+                    answer->click();
+                    answered = true;
+                }
+            }
+        });
+        open->click();                       // returns when the box is answered
+        QVERIFY(answered);
+        QTRY_VERIFY(p.entries().join(QLatin1Char('\n')).contains(logged));
     }
 
 private:
