@@ -1,5 +1,7 @@
 #include "SceneWallPage.h"
 
+#include "GalleryLog.h"
+
 #include "ZtTVWallNormalWnd.h"
 
 #include <QCheckBox>
@@ -157,30 +159,8 @@ QWidget* SceneWallPage::createControls()
 
 QWidget* SceneWallPage::createLog()
 {
-    auto* box = new QGroupBox(tr("Signals"), this);
-    box->setObjectName(QStringLiteral("SceneWallLog"));
-    m_log = new QPlainTextEdit(box);
-    m_log->setObjectName(QStringLiteral("SceneWallLogText"));
-    m_log->setReadOnly(true);
-    m_log->setMaximumBlockCount(kLogEntries);
-    // Columns of numbers read best in a fixed-pitch font, a little smaller than the page's text.
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (!QFontInfo(fixed).fixedPitch()) {
-        fixed.setFamily(QStringLiteral("monospace"));
-        fixed.setStyleHint(QFont::TypeWriter);
-    }
-    fixed.setPointSizeF(font().pointSizeF() * 0.8);
-    m_log->setFont(fixed);
-    m_log->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    m_log->setWordWrapMode(QTextOption::WordWrap);
-
-    auto* clear = new QPushButton(tr("Clear"), box);
-    connect(clear, &QPushButton::clicked, m_log, &QPlainTextEdit::clear);
-
-    auto* layout = new QVBoxLayout(box);
-    layout->addWidget(m_log, 1);
-    layout->addWidget(clear, 0, Qt::AlignRight);
-    return box;
+    m_log = new GalleryLog(tr("Signals"), QStringLiteral("SceneWallLog"), this);
+    return m_log;
 }
 
 void SceneWallPage::connectWall()
@@ -287,10 +267,7 @@ void SceneWallPage::syncSelection()
 
 void SceneWallPage::log(const QString& signal, const QString& arguments)
 {
-    // One block per signal, its arguments on indented lines: the cap then drops whole entries.
-    const QString indent = QChar(QChar::LineSeparator) + QStringLiteral("    ");
-    QString text = QTime::currentTime().toString(QStringLiteral("hh:mm:ss ")) + signal + indent + arguments;
-    m_log->appendPlainText(text.replace(QLatin1Char('\n'), indent));
+    m_log->Append(signal, arguments);
 }
 
 QString SceneWallPage::rectText(const StructScaleRect& rect)

@@ -8,6 +8,7 @@ class QCheckBox;
 class QComboBox;
 class QEvent;
 class QLabel;
+class GalleryLog;
 class QPlainTextEdit;
 
 namespace ZtGUI {
@@ -24,7 +25,6 @@ public:
     explicit SceneWallPage(QWidget* parent = nullptr);
 
     /// The log keeps no more than this many entries, dropping the oldest.
-    static constexpr int kLogEntries = 300;
 
 private:
     QWidget* createControls();
@@ -43,6 +43,6 @@ private:
     QCheckBox* m_freeMode = nullptr;
     QCheckBox* m_titles = nullptr;
     QLabel* m_selection = nullptr;
-    QPlainTextEdit* m_log = nullptr;
+    GalleryLog* m_log = nullptr;
     int m_cameras = 0;
 };

@@ -1,5 +1,7 @@
 #include "WindowsPage.h"
 
+#include "GalleryLog.h"
+
 #include "CommonFun.h"
 #include "NotifyManager.h"
 #include "PicButton.h"
@@ -517,27 +519,9 @@ bool WindowsPage::saveOverWindow(QWidget* dialog, const QString& file)
 
 QWidget* WindowsPage::createLog()
 {
-    auto* box = new QGroupBox(tr("Reports"), this);
-    box->setObjectName(QStringLiteral("WindowsLog"));
-    m_log = new QPlainTextEdit(box);
-    m_log->setObjectName(QStringLiteral("WindowsLogText"));
-    m_log->setReadOnly(true);
-    m_log->setMaximumBlockCount(kLogEntries);
-    m_log->setPlaceholderText(tr("What the widgets report appears here."));
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (!QFontInfo(fixed).fixedPitch()) {
-        fixed.setFamily(QStringLiteral("monospace"));
-        fixed.setStyleHint(QFont::TypeWriter);
-    }
-    fixed.setPointSizeF(font().pointSizeF() * 0.8);
-    m_log->setFont(fixed);
-
-    auto* clear = new QPushButton(tr("Clear"), box);
-    connect(clear, &QPushButton::clicked, m_log, &QPlainTextEdit::clear);
-    auto* layout = new QVBoxLayout(box);
-    layout->addWidget(m_log, 1);
-    layout->addWidget(clear, 0, Qt::AlignRight);
-    return box;
+    m_log = new GalleryLog(tr("Reports"), QStringLiteral("WindowsLog"), this);
+    m_log->Text()->setPlaceholderText(tr("What the widgets report appears here."));
+    return m_log;
 }
 
 void WindowsPage::openWindow()
@@ -867,10 +851,5 @@ bool WindowsPage::eventFilter(QObject* watched, QEvent* event)
 
 void WindowsPage::log(const QString& source, const QString& details)
 {
-    // One block per report, its details on indented lines: the cap then drops whole entries.
-    const QString indent = QChar(QChar::LineSeparator) + QStringLiteral("    ");
-    QString text = QTime::currentTime().toString(QStringLiteral("hh:mm:ss ")) + source;
-    if (!details.isEmpty())
-        text += indent + details;
-    m_log->appendPlainText(text.replace(QLatin1Char('\n'), indent));
+    m_log->Append(source, details);
 }

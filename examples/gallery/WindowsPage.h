@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class GalleryLog;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -32,9 +33,6 @@ class WindowsPage : public QWidget
 public:
     explicit WindowsPage(QWidget* parent = nullptr);
     ~WindowsPage() override;
-
-    /// The log keeps no more than this many entries, dropping the oldest.
-    static constexpr int kLogEntries = 300;
 
     /// Pictures of the gallery with a message box and with the custom dialog open over it, as
     /// `folder`/windows-messagebox.png and `folder`/windows-dialog.png.
@@ -103,5 +101,5 @@ private:
     QLineEdit* m_cameraName = nullptr;
     TipWidget* m_fieldTip = nullptr;
 
-    QPlainTextEdit* m_log = nullptr;
+    GalleryLog* m_log = nullptr;
 };

@@ -2,6 +2,7 @@
 // the controls reach the wall and every report lands in the log.
 #include "KitraTest.h"
 
+#include "GalleryLog.h"
 #include "SceneWallPage.h"
 #include "ZtDir.h"
 #include "ZtSetting.h"
@@ -273,9 +274,9 @@ private slots:
     {
         Page p;
         const QPoint empty = p.inScreen(2, 0.5, 0.7);
-        for (int i = 0; i < SceneWallPage::kLogEntries; ++i)
+        for (int i = 0; i < GalleryLog::kEntries; ++i)
             p.click(empty);                         // a press and a release each
-        QCOMPARE(p.log->document()->blockCount(), SceneWallPage::kLogEntries);
+        QCOMPARE(p.log->document()->blockCount(), GalleryLog::kEntries);
         QVERIFY(p.entries().last().contains(QStringLiteral("release left")));
     }
 };
