@@ -299,6 +299,23 @@ private slots:
         }));
     }
 
+    // Closing a large wall: destroying it with every screen and window.
+    void teardown_data() { addRows(); }
+    void teardown()
+    {
+        QFETCH(bool, bare);
+        if (underCallgrind())
+            QSKIP("timed by hand: QBENCHMARK would count the building too");
+        record(QStringLiteral("teardown (ms)"), bare, medianMs([bare] {
+            auto built = makeView(bare);
+            built->hide();
+            QElapsedTimer timer;
+            timer.start();
+            built.reset();
+            return elapsedMs(timer);
+        }));
+    }
+
     void render_data() { addRows(); }
     void render()
     {

@@ -83,12 +83,7 @@ ZtTVWallNormalWnd::~ZtTVWallNormalWnd()
 {
     Q_D(ZtTVWallNormalWnd);
     // Screens go while the wall that listens to them is still whole.
-    const QList<ZtTVWallNormalScreen*> screens = d->screens;
-    d->screens.clear();
-    for (ZtTVWallNormalScreen* screen : screens) {
-        screen->disconnect(this);
-        delete screen;
-    }
+    DeleteAllScreen();
     d->eagleEye->disconnect(this);
 }
 
@@ -160,6 +155,7 @@ bool ZtTVWallNormalWnd::DeleteAllScreen()
     d->lastSelectedScreen = -1;
     for (ZtTVWallNormalScreen* screen : screens) {
         screen->disconnect(this);
+        // Out of the scene first, so that its windows do not update the scene's index one by one.
         d->scene->removeItem(screen);
         delete screen;
     }
