@@ -128,6 +128,29 @@ private slots:
         QVERIFY2(missing.isEmpty(), qPrintable("missing pictures:\n" + missing.join('\n')));
     }
 
+    void styleSheetsParse_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const QString& skin : kSkins) {
+            for (const QString& css : filesBelow("Skin/" + skin)) {
+                if (css.endsWith(".css"))
+                    QTest::newRow(qPrintable(skin + '/' + css)) << "Skin/" + skin + '/' + css;
+            }
+        }
+    }
+    void styleSheetsParse()
+    {
+        QFETCH(QString, file);
+        QFile css(file);
+        QVERIFY(css.open(QIODevice::ReadOnly));
+        // Qt only warns about a sheet it cannot parse, when a widget is polished with it; the
+        // test fails on that warning.
+        QWidget widget;
+        widget.setStyleSheet(QString::fromUtf8(css.readAll()));
+        widget.ensurePolished();
+        QVERIFY(!widget.styleSheet().isEmpty());
+    }
+
     void bothSkinsHoldTheSameFiles()
     {
         const QStringList light = filesBelow("Skin/DustyBlue");
