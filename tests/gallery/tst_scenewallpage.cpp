@@ -3,6 +3,7 @@
 #include "KitraTest.h"
 
 #include "GalleryLog.h"
+#include "GalleryPageTest.h"
 #include "SceneWallPage.h"
 #include "ZtDir.h"
 #include "ZtSetting.h"
@@ -15,21 +16,14 @@ namespace {
 const double kTitleHeight = 24.0;
 const double kButtonStep = 16.0 + 7.0;   // a title button and the gap to its neighbour
 
-// The page shown at the gallery's size, with handles on the widgets a test drives.
-struct Page
+struct Page : ShownPage<SceneWallPage>
 {
     Page()
+        : ShownPage("SceneWallLogText")
+        , wall(child<ZtTVWallNormalWnd>("SceneWall"))
     {
-        page.resize(800, 640);
-        page.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&page));
-        wall = page.findChild<ZtTVWallNormalWnd*>(QStringLiteral("SceneWall"));
-        log = page.findChild<QPlainTextEdit*>(QStringLiteral("SceneWallLogText"));
-        QVERIFY(wall && log);
+        QVERIFY(wall);
     }
-
-    template <typename T>
-    T* child(const char* name) { return page.findChild<T*>(QString::fromLatin1(name)); }
 
     // A screen's rectangle in the viewport: the scene fills the viewport at 1:1.
     QRectF screenRect(int iScreen) const
@@ -41,7 +35,6 @@ struct Page
         return QRectF(QPointF(int(size.width() * s.dLeft), int(size.height() * s.dTop)),
                       QPointF(int(0.5 + size.width() * s.dRight), int(0.5 + size.height() * s.dBottom)));
     }
-
     QRectF windowRect(int iScreen, int iWindow) const
     {
         StructScaleRect w;
@@ -51,61 +44,21 @@ struct Page
         return QRectF(s.x() + s.width() * w.dLeft, s.y() + s.height() * w.dTop,
                       s.width() * (w.dRight - w.dLeft), s.height() * (w.dBottom - w.dTop));
     }
-
+    QPoint inScreen(int iScreen, double fx, double fy) const
+    {
+        const QRectF s = screenRect(iScreen);
+        return QPointF(s.x() + s.width() * fx, s.y() + s.height() * fy).toPoint();
+    }
     // The n-th title button from the right (0 close, 1 maximise, 2 volume).
     QPoint titleButton(int iScreen, int iWindow, int n) const
     {
         const QRectF w = windowRect(iScreen, iWindow);
         return QPointF(w.right() - 2.0 - (n + 1) * kButtonStep + 8.0, w.top() + kTitleHeight / 2.0).toPoint();
     }
+    void click(const QPoint& at) const { KitraTest::click(wall->viewport(), at); }
+    int fixedScreen() const { return wall->GetScreenCount() - 1; }
 
-    QPoint inScreen(int iScreen, double fx, double fy) const
-    {
-        const QRectF s = screenRect(iScreen);
-        return QPointF(s.x() + s.width() * fx, s.y() + s.height() * fy).toPoint();
-    }
-
-    // One string per log entry, its lines joined by spaces.
-    QStringList entries() const
-    {
-        QStringList all;
-        for (QTextBlock b = log->document()->begin(); b.isValid(); b = b.next()) {
-            if (!b.text().isEmpty())
-                all << b.text().replace(QChar(QChar::LineSeparator), QLatin1Char(' '));
-        }
-        return all;
-    }
-
-    void click(const QPoint& at) const
-    {
-        QTest::mouseClick(wall->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-    }
-
-    // QTest moves the cursor without buttons; a drag needs moves that carry the held button.
-    void drag(const QPoint& from, const QPoint& to) const
-    {
-        QWidget* viewport = wall->viewport();
-        QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, from);
-        for (int step = 1; step <= 4; ++step) {
-            const QPoint at = from + (to - from) * step / 4;
-            QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
-                             Qt::NoModifier);
-            QCoreApplication::sendEvent(viewport, &move);
-        }
-        QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, to);
-    }
-
-    void hover(const QPoint& at) const
-    {
-        QWidget* viewport = wall->viewport();
-        QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QCoreApplication::sendEvent(viewport, &move);
-    }
-
-    SceneWallPage page;
     ZtTVWallNormalWnd* wall = nullptr;
-    QPlainTextEdit* log = nullptr;
 };
 
 } // namespace
@@ -118,8 +71,7 @@ private slots:
     void initTestCase()
     {
         KitraTest::failOnUnexpectedWarnings();
-        QString skin = QStringLiteral("DustyBlue");
-        QString appDir = QCoreApplication::applicationDirPath();
+        QString skin = QStringLiteral("DustyBlue"), appDir = QCoreApplication::applicationDirPath();
         SetSkinVersion(skin);
         ZtDir::SetCurrentPath(appDir);
     }
@@ -135,20 +87,17 @@ private slots:
             windows += p.wall->GetWindowCount(s);
         QVERIFY(windows >= 3);
         QCOMPARE(p.wall->GetSelectedWindowIndexs().size(), 1);
-        // The start-up selection is already in the log.
         QVERIFY(p.log->toPlainText().contains(QStringLiteral("SignalWindowSelectedChanged")));
     }
 
     void drawingOnAnEmptyScreenOpensAWindowThere()
     {
         Page p;
-        int empty = -1;
-        for (int s = 0; s < p.wall->GetScreenCount() && empty < 0; ++s) {
-            if (p.wall->GetWindowCount(s) == 0)
-                empty = s;
-        }
-        QVERIFY(empty >= 0);
-        p.drag(p.inScreen(empty, 0.2, 0.3), p.inScreen(empty, 0.7, 0.8));
+        int empty = 0;
+        while (empty < p.wall->GetScreenCount() && p.wall->GetWindowCount(empty) > 0)
+            ++empty;
+        QVERIFY(empty < p.wall->GetScreenCount());
+        KitraTest::drag(p.wall->viewport(), p.inScreen(empty, 0.2, 0.3), p.inScreen(empty, 0.7, 0.8));
 
         QCOMPARE(p.wall->GetWindowCount(empty), 1);
         StructScaleRect opened;
@@ -157,30 +106,23 @@ private slots:
         QVERIFY(qAbs(opened.dRight - 0.7) < 0.02 && qAbs(opened.dBottom - 0.8) < 0.02);
         QVERIFY(!p.wall->GetWindowUserData(empty, 0).toString().isEmpty());   // the host's camera
         const QString entry = p.entries().filter(QStringLiteral("SignalDrawAreaOpenWindow")).join(QLatin1Char(' '));
-        QVERIFY2(entry.contains(QStringLiteral("screen %1").arg(empty)), qPrintable(entry));
-        QVERIFY2(entry.contains(QStringLiteral("(0.")), qPrintable(entry));
+        QVERIFY2(entry.contains(QStringLiteral("screen %1").arg(empty)) && entry.contains(QStringLiteral("(0.")),
+                 qPrintable(entry));
     }
 
-    void closeButtonClosesTheWindow()
+    // The host closes the window whose close button was clicked; the volume button toggles.
+    void titleButtonsCloseAndToggleTheVolume()
     {
         Page p;
         const int screen = 1;                        // one window filling a single cell
-        QCOMPARE(p.wall->GetWindowCount(screen), 1);
+        for (bool on : {true, false}) {
+            p.click(p.titleButton(screen, 0, 2));
+            QCOMPARE(p.wall->GetWindowVolumeBtnStatus(screen, 0), on);
+        }
+        QCOMPARE(p.entries().filter(QStringLiteral("SignalWindowVolumeBtnClicked")).size(), 2);
         p.click(p.titleButton(screen, 0, 0));
         QCOMPARE(p.wall->GetWindowCount(screen), 0);
         QVERIFY(p.log->toPlainText().contains(QStringLiteral("SignalWindowCloseBtnClicked")));
-    }
-
-    void volumeButtonTogglesTheVolume()
-    {
-        Page p;
-        const int screen = 1;
-        QCOMPARE(p.wall->GetWindowVolumeBtnStatus(screen, 0), false);
-        p.click(p.titleButton(screen, 0, 2));
-        QCOMPARE(p.wall->GetWindowVolumeBtnStatus(screen, 0), true);
-        p.click(p.titleButton(screen, 0, 2));
-        QCOMPARE(p.wall->GetWindowVolumeBtnStatus(screen, 0), false);
-        QCOMPARE(p.entries().filter(QStringLiteral("SignalWindowVolumeBtnClicked")).size(), 2);
     }
 
     void freeModeBoxFollowsTheSelectedScreen()
@@ -188,13 +130,12 @@ private slots:
         Page p;
         auto* freeMode = p.child<QCheckBox>("SceneWallFreeMode");
         QVERIFY(freeMode->isChecked());             // the selected screen starts free
-        const int fixed = p.wall->GetScreenCount() - 1;
+        const int fixed = p.fixedScreen();
         QVERIFY(!p.wall->IsScreenFreeMode(fixed));
 
         p.click(p.windowRect(fixed, 0).center().toPoint());
         QCOMPARE(p.wall->GetSelectedScreenIndex(), fixed);
         QVERIFY(!freeMode->isChecked());
-
         freeMode->click();
         QVERIFY(p.wall->IsScreenFreeMode(fixed));
         QVERIFY(p.wall->IsScreenFreeMode(0));        // only the selected screen changes
@@ -208,7 +149,9 @@ private slots:
         QVERIFY(freeMode->isChecked());
     }
 
-    void selectionModeBoxSetsTheWallsMode()
+    // The page's controls reach the wall: selection mode, title bars, deleting every window and
+    // resetting the zoom.
+    void controlsReachTheWall()
     {
         Page p;
         auto* mode = p.child<QComboBox>("SceneWallSelectionMode");
@@ -217,50 +160,34 @@ private slots:
         QCOMPARE(p.wall->GetWindowSelectionMode(), ZtTVWallNormalWnd::MultiSelection);
         mode->setCurrentIndex(mode->findText(QStringLiteral("No selection")));
         QCOMPARE(p.wall->GetWindowSelectionMode(), ZtTVWallNormalWnd::NoSelection);
-    }
 
-    void titlesBoxShowsAndHidesTheTitleBars()
-    {
-        Page p;
-        // On a fixed screen only the titles show a title bar, so its colour comes and goes with them.
-        const int fixed = p.wall->GetScreenCount() - 1;
-        // Right of the title text: a fixed window has no buttons there.
-        const QPoint inTitle = (p.windowRect(fixed, 0).topRight() + QPointF(-10.0, kTitleHeight / 2.0)).toPoint();
+        // On a fixed screen only the titles show a title bar, right of its text and with no buttons.
+        const QPoint inTitle = (p.windowRect(p.fixedScreen(), 0).topRight() + QPointF(-10.0, kTitleHeight / 2.0)).toPoint();
         const auto lightness = [&] { return p.wall->viewport()->grab().toImage().pixelColor(inTitle).lightness(); };
         QVERIFY(lightness() < 128);
         p.child<QCheckBox>("SceneWallTitles")->click();
         QVERIFY(lightness() > 200);
         p.child<QCheckBox>("SceneWallTitles")->click();
         QVERIFY(lightness() < 128);
-    }
 
-    void deleteAllWindowsEmptiesEveryScreen()
-    {
-        Page p;
+        KitraTest::wheel(p.wall->viewport(), p.inScreen(0, 0.5, 0.5), 1);
+        QCOMPARE(p.wall->transform().m11(), 1.5);
+        p.child<QPushButton>("SceneWallResetZoom")->click();
+        QCOMPARE(p.wall->transform().m11(), 1.0);
+
         p.child<QPushButton>("SceneWallDeleteAll")->click();
         for (int s = 0; s < p.wall->GetScreenCount(); ++s)
             QCOMPARE(p.wall->GetWindowCount(s), 0);
     }
 
-    void resetZoomReturnsToOneToOne()
-    {
-        Page p;
-        const QPoint at = p.inScreen(0, 0.5, 0.5);
-        QWheelEvent wheel(at, p.wall->viewport()->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(p.wall->viewport(), &wheel);
-        QCOMPARE(p.wall->transform().m11(), 1.5);
-        p.child<QPushButton>("SceneWallResetZoom")->click();
-        QCOMPARE(p.wall->transform().m11(), 1.0);
-    }
-
+    // Clicks are logged, pointer moves are not, and the log keeps only the newest entries.
     void logShowsClicksButNotPointerMoves()
     {
         Page p;
         p.log->clear();
         const QPoint centre = p.windowRect(0, 0).center().toPoint();
-        p.hover(centre);
-        p.hover(centre + QPoint(5, 5));
+        KitraTest::move(p.wall->viewport(), centre, Qt::NoButton);
+        KitraTest::move(p.wall->viewport(), centre + QPoint(5, 5), Qt::NoButton);
         QCOMPARE(p.log->toPlainText(), QString());
 
         p.click(centre);
@@ -268,16 +195,11 @@ private slots:
         QCOMPARE(events.size(), 2);
         QVERIFY2(events.at(0).contains(QStringLiteral("screen 0, window 0, press left")), qPrintable(events.at(0)));
         QVERIFY2(events.at(1).contains(QStringLiteral("release left")), qPrintable(events.at(1)));
-    }
 
-    void logKeepsOnlyTheNewestEntries()
-    {
-        Page p;
-        const QPoint empty = p.inScreen(2, 0.5, 0.7);
         for (int i = 0; i < GalleryLog::kEntries; ++i)
-            p.click(empty);                         // a press and a release each
+            p.click(p.inScreen(2, 0.5, 0.7));         // a press and a release each, on an empty screen
         QCOMPARE(p.log->document()->blockCount(), GalleryLog::kEntries);
-        QVERIFY(p.entries().last().contains(QStringLiteral("release left")));
+        QVERIFY(p.lastEntry().contains(QStringLiteral("release left")));
     }
 };
 

@@ -82,6 +82,19 @@ void drag(QWidget* widget, const QPoint& from, const QPoint& to, int steps)
     release(widget, to);
 }
 
+void dragGlobal(QWidget* widget, const QPoint& from, const QPoint& to, int steps)
+{
+    const auto send = [widget](QEvent::Type type, const QPoint& global, Qt::MouseButton button,
+                               Qt::MouseButtons held) {
+        QMouseEvent event(type, widget->mapFromGlobal(global), global, button, held, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    };
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    for (int i = 1; i <= steps; ++i)
+        send(QEvent::MouseMove, from + (to - from) * i / steps, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+}
+
 void doubleClick(QWidget* widget, const QPoint& pos, Qt::MouseButton button)
 {
     press(widget, pos, button);

@@ -19,6 +19,8 @@ void release(QWidget* widget, const QPoint& pos, Qt::MouseButton button = Qt::Le
 void click(QWidget* widget, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
 /// Press at `from`, move in `steps` even steps to `to` with the left button held, release there.
 void drag(QWidget* widget, const QPoint& from, const QPoint& to, int steps = 4);
+/// The same between global positions, for a widget that moves under the mouse while dragged.
+void dragGlobal(QWidget* widget, const QPoint& from, const QPoint& to, int steps = 4);
 /// A press, release, double-click and release at `pos`, as a real double click arrives.
 void doubleClick(QWidget* widget, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
 /// One wheel notch (120 units) forward (`notches` > 0) or back, per notch.

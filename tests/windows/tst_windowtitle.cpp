@@ -4,7 +4,6 @@
 #include "ZtBaseWindowTitle.h"
 
 using namespace ZtGUI;
-using State = ZtBaseWindowTitle::WindowStretchRectState;
 
 namespace {
 
@@ -23,35 +22,12 @@ struct Window
         title->setMouseTracking(true);      // as the frameless dialog sets it, so hovering sets the cursor
         window.show();
     }
+    uint type() const { return window.property("_ZT_WindowType_").toUInt(); }
+    QRect saved() const { return window.property("_ZT_WindowGeometry_").toRect(); }
+
     QWidget window;
     ZtBaseWindowTitle* title = nullptr;
 };
-
-// Mouse events at a global position: the window moves under the mouse during a drag, so the
-// local position must follow it.
-void sendAt(QWidget* w, QEvent::Type type, const QPoint& global, Qt::MouseButton button, Qt::MouseButtons held)
-{
-    QMouseEvent event(type, w->mapFromGlobal(global), global, button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
-}
-
-void dragGlobal(QWidget* w, const QPoint& from, const QPoint& to)
-{
-    sendAt(w, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-    for (int i = 1; i <= 4; ++i)
-        sendAt(w, QEvent::MouseMove, from + (to - from) * i / 4, Qt::NoButton, Qt::LeftButton);
-    sendAt(w, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-}
-
-uint typeOf(const QWidget& w)
-{
-    return w.property("_ZT_WindowType_").toUInt();
-}
-
-QRect savedOf(const QWidget& w)
-{
-    return w.property("_ZT_WindowGeometry_").toRect();
-}
 
 } // namespace
 
@@ -62,138 +38,103 @@ class tst_WindowTitle : public QObject
 private slots:
     void initTestCase() { KitraTest::failOnUnexpectedWarnings(); }
 
+    // The window follows the title, but the grabbed point stays on the desktop; a maximised, full
+    // screen or locked window stays put (and a maximised one shows no stretch cursor).
     void dragMovesTheWindowAndKeepsTheGripOnTheDesktop_data()
     {
+        QTest::addColumn<QString>("how");
         QTest::addColumn<QPoint>("to");          // where the cursor goes, global
-        QTest::addColumn<QPoint>("grip");        // where the grabbed point ends, global
-        QTest::newRow("inside") << QPoint(300, 250) << QPoint(300, 250);
-        QTest::newRow("below the screen") << QPoint(300, 750) << QPoint(300, 599);
-        QTest::newRow("left of the screen") << QPoint(-80, 250) << QPoint(0, 250);
-        QTest::newRow("past the corner") << QPoint(900, -30) << QPoint(799, 0);
+        QTest::addColumn<QPoint>("grip");        // where the grabbed point ends, global; null: unmoved
+        QTest::newRow("inside") << "" << QPoint(300, 250) << QPoint(300, 250);
+        QTest::newRow("below the screen") << "" << QPoint(300, 750) << QPoint(300, 599);
+        QTest::newRow("left of the screen") << "" << QPoint(-80, 250) << QPoint(0, 250);
+        QTest::newRow("past the corner") << "" << QPoint(900, -30) << QPoint(799, 0);
+        QTest::newRow("maximised") << "max" << QPoint(300, 250) << QPoint();
+        QTest::newRow("full screen") << "full" << QPoint(300, 250) << QPoint();
+        QTest::newRow("move disabled") << "locked" << QPoint(300, 250) << QPoint();
     }
     void dragMovesTheWindowAndKeepsTheGripOnTheDesktop()
     {
+        QFETCH(QString, how);
         QFETCH(QPoint, to);
         QFETCH(QPoint, grip);
-        Window w;
-        const QPoint inTitle(40, 15);
-        dragGlobal(w.title, w.title->mapToGlobal(inTitle), to);
-        QCOMPARE(w.title->mapToGlobal(inTitle), grip);
-        QCOMPARE(w.window.size(), kNormal.size());
-    }
-
-    void dragDoesNotMoveAFilledOrLockedWindow_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("maximised") << "max";
-        QTest::newRow("full screen") << "full";
-        QTest::newRow("move disabled") << "locked";
-    }
-    void dragDoesNotMoveAFilledOrLockedWindow()
-    {
-        QFETCH(QString, how);
         Window w;
         if (how == "max")
             w.title->OnShowMaximized();
         else if (how == "full")
             w.title->ShowFullScreen(&w.window);
-        else
+        else if (how == "locked")
             w.title->SetOpenWidgetMoveEnable(false);
+        if (how == "max") {
+            KitraTest::move(w.title, QPoint(0, 0), Qt::NoButton);
+            QCOMPARE(w.title->cursor().shape(), Qt::ArrowCursor);
+        }
         const QRect before = w.window.geometry();
-        const QPoint from = w.title->mapToGlobal(QPoint(40, 15));
-        dragGlobal(w.title, from, from + QPoint(60, 70));
-        QCOMPARE(w.window.geometry(), before);
+        const QPoint inTitle(40, 15);
+        KitraTest::dragGlobal(w.title, w.title->mapToGlobal(inTitle), to);
+        if (grip.isNull())
+            QCOMPARE(w.window.geometry(), before);
+        else
+            QCOMPARE(w.title->mapToGlobal(inTitle), grip);
+        QCOMPARE(w.window.size(), before.size());
     }
 
-    void doubleClickTogglesMaximisedOnlyWhenEnabled()
-    {
-        Window w;
-        QSignalSpy changed(w.title, &ZtBaseWindowTitle::SignalWndSizeStatusChanged);
-        KitraTest::doubleClick(w.title, QPoint(40, 15));
-        QCOMPARE(w.window.geometry(), kNormal);
-        QVERIFY(!w.window.property("_ZT_WindowType_").isValid());
-
-        w.title->SetOpenDoubleClickEnable(true);
-        KitraTest::doubleClick(w.title, QPoint(40, 15));
-        QCOMPARE(w.window.geometry(), kDesktop);
-        QCOMPARE(typeOf(w.window), 1u);
-        QCOMPARE(savedOf(w.window), kNormal);
-        QVERIFY(w.title->IsMaximized(&w.window));
-        QVERIFY(changed.count() >= 1);
-
-        KitraTest::doubleClick(w.title, QPoint(40, 15));
-        QCOMPARE(w.window.geometry(), kNormal);
-        QCOMPARE(typeOf(w.window), 0u);
-        QVERIFY(savedOf(w.window).isEmpty());
-        QVERIFY(!w.title->IsMaximized(&w.window));
-    }
-
+    // Maximised (by call or by a double click, once enabled) or full screen, the window fills the
+    // screen and saves its geometry once; restored, it goes back there.
     void filledWindowsGoBackToTheSavedGeometry_data()
     {
-        QTest::addColumn<bool>("fullScreen");
-        QTest::addColumn<QRect>("filled");
+        QTest::addColumn<QString>("how");
         QTest::addColumn<uint>("type");
-        QTest::newRow("maximised") << false << kDesktop << 1u;
-        QTest::newRow("full screen") << true << kDesktop << 2u;
+        QTest::addColumn<QSize>("restoreTo");     // valid: a size, that keeps the saved place
+        QTest::newRow("maximised") << "max" << 1u << QSize();
+        QTest::newRow("full screen") << "full" << 2u << QSize();
+        QTest::newRow("double click") << "double" << 1u << QSize();
+        QTest::newRow("maximised by the slot, restored to a size") << "slot" << 1u << QSize(250, 150);
     }
     void filledWindowsGoBackToTheSavedGeometry()
     {
-        QFETCH(bool, fullScreen);
-        QFETCH(QRect, filled);
+        QFETCH(QString, how);
         QFETCH(uint, type);
+        QFETCH(QSize, restoreTo);
         Window w;
-        if (fullScreen)
-            w.title->ShowFullScreen(&w.window);
-        else
-            w.title->ShowMaximized(&w.window);
-        QCOMPARE(w.window.geometry(), filled);
-        QCOMPARE(typeOf(w.window), type);
-        QCOMPARE(w.title->GetNormalGeometry(&w.window), kNormal);
-        QCOMPARE(w.title->IsFullScreen(&w.window), fullScreen);
-
         QSignalSpy changed(w.title, &ZtBaseWindowTitle::SignalWndSizeStatusChanged);
-        w.title->OnShowMaxOrNormal();
-        QCOMPARE(w.window.geometry(), kNormal);
-        QCOMPARE(typeOf(w.window), 0u);
-        QVERIFY(w.title->GetNormalGeometry(&w.window).isEmpty());
-        QVERIFY(changed.count() >= 1);
+        if (how == "double") {
+            KitraTest::doubleClick(w.title, QPoint(40, 15));
+            QCOMPARE(w.window.geometry(), kNormal);
+            QVERIFY(!w.window.property("_ZT_WindowType_").isValid());
+            w.title->SetOpenDoubleClickEnable(true);
+            KitraTest::doubleClick(w.title, QPoint(40, 15));
+        }
+        for (int i = 0; i < 2 && how != "double"; ++i) {   // twice: the first saved geometry stays
+            if (how == "slot")
+                w.title->OnShowMaximized();
+            else
+                how == "full" ? w.title->ShowFullScreen(&w.window) : w.title->ShowMaximized(&w.window);
+        }
+        QCOMPARE(w.window.geometry(), kDesktop);
+        QCOMPARE(w.type(), type);
+        QCOMPARE(w.saved(), kNormal);
+        QCOMPARE(w.title->GetNormalGeometry(&w.window), kNormal);
+        QCOMPARE(w.title->IsMaximized(&w.window), type == 1u);
+        QCOMPARE(w.title->IsFullScreen(&w.window), type == 2u);
+        QVERIFY(changed.count() >= 1 || how == "max" || how == "full");    // the slots report it
+
+        changed.clear();
+        if (restoreTo.isValid())
+            w.title->ShowNormal(&w.window, restoreTo);
+        else if (how == "double")
+            KitraTest::doubleClick(w.title, QPoint(40, 15));
+        else
+            w.title->OnShowMaxOrNormal();
+        QCOMPARE(w.window.geometry(), restoreTo.isValid() ? QRect(kNormal.topLeft(), restoreTo) : kNormal);
+        QCOMPARE(w.type(), 0u);
+        QVERIFY(w.saved().isEmpty() && w.title->GetNormalGeometry(&w.window).isEmpty());
+        QVERIFY(!w.title->IsMaximized(&w.window));
+        QVERIFY(changed.count() >= 1 || restoreTo.isValid());
     }
 
-    void restoringToAGivenSizeKeepsTheSavedPlace()
-    {
-        Window w;
-        w.title->OnShowMaximized();
-        w.title->ShowNormal(&w.window, QSize(250, 150));
-        QCOMPARE(w.window.geometry(), QRect(kNormal.topLeft(), QSize(250, 150)));
-    }
-
-    void restoringANormalWindowOnlyResizes_data()
-    {
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QRect>("expected");
-        QTest::newRow("invalid size") << QSize() << kNormal;
-        QTest::newRow("valid size") << QSize(220, 140) << QRect(kNormal.topLeft(), QSize(220, 140));
-    }
-    void restoringANormalWindowOnlyResizes()
-    {
-        QFETCH(QSize, size);
-        QFETCH(QRect, expected);
-        Window w;
-        w.title->ShowNormal(&w.window, size);
-        QCOMPARE(w.window.geometry(), expected);
-        QCOMPARE(typeOf(w.window), 0u);
-    }
-
-    void maximisingTwiceKeepsTheFirstSavedGeometry()
-    {
-        Window w;
-        w.title->OnShowMaximized();
-        w.title->OnShowMaximized();
-        QCOMPARE(savedOf(w.window), kNormal);
-        w.title->OnShowNormal();
-        QCOMPARE(w.window.geometry(), kNormal);
-    }
-
+    // The border strips set the cursor and report the stretch; the window performs it, not the
+    // title. A click in the middle starts none.
     void stretchStripsSetTheCursorAndReportTheGesture_data()
     {
         QTest::addColumn<QPoint>("pos");
@@ -222,28 +163,19 @@ private slots:
         QCOMPARE(start.count(), 1);
         QCOMPARE(start.at(0).at(0).toInt(), state);
         QCOMPARE(start.at(0).at(1).toPoint(), w.title->mapToGlobal(pos));
-        KitraTest::move(w.title, pos + QPoint(-30, -20));
+        const QPoint to = pos + QPoint(-30, -20);
+        KitraTest::move(w.title, to);
         QCOMPARE(stretching.count(), 1);
-        QCOMPARE(stretching.at(0).at(0).toPoint(), w.title->mapToGlobal(pos + QPoint(-30, -20)));
-        QCOMPARE(w.window.geometry(), kNormal);      // the window performs the stretch, not the title
-        KitraTest::release(w.title, pos + QPoint(-30, -20));
+        QCOMPARE(stretching.at(0).at(0).toPoint(), w.title->mapToGlobal(to));
+        QCOMPARE(w.window.geometry(), kNormal);
+        KitraTest::release(w.title, to);
         QCOMPARE(end.count(), 1);
 
-        // The gesture is over: the next move hovers again.
+        // The gesture is over: the next move hovers again, and a click there stretches nothing.
         KitraTest::move(w.title, QPoint(150, 15), Qt::NoButton);
-        QCOMPARE(stretching.count(), 1);
         QCOMPARE(int(w.title->cursor().shape()), int(Qt::ArrowCursor));
-    }
-
-    void pressInTheMiddleStartsNoStretch()
-    {
-        Window w;
-        QSignalSpy start(w.title, &ZtBaseWindowTitle::SignalStartTitleStretch);
-        QSignalSpy end(w.title, &ZtBaseWindowTitle::SignalEndTitleStretch);
-        KitraTest::move(w.title, QPoint(150, 15), Qt::NoButton);
         KitraTest::click(w.title, QPoint(150, 15));
-        QCOMPARE(start.count(), 0);
-        QCOMPARE(end.count(), 0);
+        QVERIFY(start.count() == 1 && stretching.count() == 1 && end.count() == 1);
     }
 
     void stretchStripsKeepTheSizeOfTheLastShow()
@@ -254,14 +186,6 @@ private slots:
         QCOMPARE(w.title->cursor().shape(), Qt::SizeVerCursor);     // still the old top edge
         KitraTest::move(w.title, QPoint(298, 1), Qt::NoButton);
         QCOMPARE(w.title->cursor().shape(), Qt::SizeBDiagCursor);   // the old top-right corner
-    }
-
-    void cursorIsNotUpdatedOnAMaximisedWindow()
-    {
-        Window w;
-        w.title->OnShowMaximized();
-        KitraTest::move(w.title, QPoint(0, 0), Qt::NoButton);
-        QCOMPARE(w.title->cursor().shape(), Qt::ArrowCursor);
     }
 
     void topWindowSkipsTheNamedClass()
@@ -275,7 +199,8 @@ private slots:
         QCOMPARE(GetTopWindow(nullptr, nullptr), static_cast<QWidget*>(nullptr));
     }
 
-    void nullWindowsAreIgnored()
+    // Null windows and empty sizes change nothing (and do not crash).
+    void nullWindowsAndEmptySizesAreIgnored()
     {
         ZtWindowGeometryFactory factory;
         factory.ShowMaximized(nullptr);
@@ -284,33 +209,27 @@ private slots:
         factory.ShowMinimized(nullptr);
         factory.ResizeWindow(nullptr, QSize(10, 10));
         factory.SetWindowGeometry(nullptr, QRect(0, 0, 10, 10));
-        QVERIFY(!factory.IsMinimized(nullptr));
-        QVERIFY(!factory.IsMaximized(nullptr));
-        QVERIFY(!factory.IsFullScreen(nullptr));
+        QVERIFY(!factory.IsMinimized(nullptr) && !factory.IsMaximized(nullptr) && !factory.IsFullScreen(nullptr));
         QVERIFY(factory.GetNormalGeometry(nullptr).isEmpty());
-    }
 
-    void emptySizesChangeNothing()
-    {
         Window w;
         w.title->ResizeWindow(&w.window, QSize(0, 50));
         w.title->SetWindowGeometry(&w.window, QRect(10, 10, 0, 0));
+        w.title->ShowNormal(&w.window, QSize());
         QCOMPARE(w.window.geometry(), kNormal);
+        w.title->ShowNormal(&w.window, QSize(220, 140));     // a normal window only resizes
+        QCOMPARE(w.window.geometry(), QRect(kNormal.topLeft(), QSize(220, 140)));
+        QCOMPARE(w.type(), 0u);
     }
 
     void hostMayDeleteTheWindowFromTheSizeSignal()
     {
-        auto* window = new QWidget;
-        window->setWindowFlags(Qt::FramelessWindowHint);
-        auto* title = new ZtBaseWindowTitle(window);
-        title->resize(300, 30);
-        title->setMouseTracking(true);
-        window->show();
-        QPointer<QWidget> guard(window);
-        connect(title, &ZtBaseWindowTitle::SignalEndTitleStretch, window, [window] { delete window; });
-        KitraTest::move(title, QPoint(0, 0), Qt::NoButton);
-        KitraTest::press(title, QPoint(0, 0));
-        KitraTest::release(title, QPoint(0, 0));
+        auto* w = new Window;
+        QPointer<QWidget> guard(&w->window);
+        connect(w->title, &ZtBaseWindowTitle::SignalEndTitleStretch, &w->window, [w] { delete w; });
+        KitraTest::move(w->title, QPoint(0, 0), Qt::NoButton);
+        KitraTest::press(w->title, QPoint(0, 0));
+        KitraTest::release(w->title, QPoint(0, 0));
         QVERIFY(guard.isNull());
     }
 };
