@@ -1,6 +1,6 @@
 #pragma once
 
-// Ways to reach a calendar's grids by object name and to click its days as a user does.
+// Ways to reach a calendar's grids by object name and to click them as a user does.
 #include "KitraTest.h"
 
 #include "ZtCalendar.h"
@@ -10,91 +10,68 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <memory>
 
 namespace CalendarTest {
 
-/// Skin paths are built when widgets are, so the skin is set before any calendar exists.
-inline void useShippedSkin()
+/// For initTestCase(): unexpected warnings fail, and the shipped skin is set before any calendar
+/// exists, since skin paths are built when widgets are.
+inline void prepare()
 {
-    QString version = QStringLiteral("DustyBlue");
-    QString dir = QCoreApplication::applicationDirPath();
+    KitraTest::failOnUnexpectedWarnings();
+    QString version = QStringLiteral("DustyBlue"), dir = QCoreApplication::applicationDirPath();
     ZtGUI::SetSkinVersion(version);
     ZtGUI::ZtDir::SetCurrentPath(dir);
 }
 
-inline QTableWidget* dayGrid(const QWidget* calendar)
+/// Shows `widget` as a window (at `geometry` if valid); null if it is never exposed. Item views
+/// only take clicks once laid out.
+template <typename Widget>
+std::unique_ptr<Widget> shown(Widget* widget, const QRect& geometry = QRect())
 {
-    return calendar->findChild<QTableWidget*>(QStringLiteral("m_tabCalendar"));
+    std::unique_ptr<Widget> owned(widget);
+    if (geometry.isValid())
+        owned->setGeometry(geometry);
+    owned->show();
+    return QTest::qWaitForWindowExposed(owned.get()) ? std::move(owned) : nullptr;
 }
 
-inline QTableWidget* pageGrid(const QWidget* calendar)
-{
-    return calendar->findChild<QTableWidget*>(QStringLiteral("m_tabYearMonth"));
-}
+inline QTableWidget* dayGrid(const QWidget* c) { return c->findChild<QTableWidget*>(QStringLiteral("m_tabCalendar")); }
+inline QTableWidget* pageGrid(const QWidget* c) { return c->findChild<QTableWidget*>(QStringLiteral("m_tabYearMonth")); }
+inline QPushButton* button(const QWidget* c, const char* name) { return c->findChild<QPushButton*>(QString::fromLatin1(name)); }
 
-inline QPushButton* button(const QWidget* calendar, const char* name)
+/// The cells' values in `role`, row by row; an empty day cell reads 0.
+inline QVector<int> cellValues(const QTableWidget* grid, int role = Qt::DisplayRole)
 {
-    return calendar->findChild<QPushButton*>(QString::fromLatin1(name));
+    QVector<int> values;
+    for (int cell = 0; cell < grid->rowCount() * grid->columnCount(); ++cell)
+        values << grid->item(cell / grid->columnCount(), cell % grid->columnCount())->data(role).toInt();
+    return values;
 }
-
-/// The day numbers of the 42 cells, row by row, 0 for an empty cell.
-inline QVector<int> dayNumbers(const QWidget* calendar)
+inline QTableWidgetItem* findCell(const QTableWidget* grid, int value, int role)
 {
-    QVector<int> numbers;
-    const QTableWidget* grid = dayGrid(calendar);
-    for (int row = 0; row < grid->rowCount(); ++row)
-        for (int column = 0; column < grid->columnCount(); ++column)
-            numbers << grid->item(row, column)->data(Qt::DisplayRole).toInt();
-    return numbers;
+    const int cell = cellValues(grid, role).indexOf(value);
+    return cell < 0 ? nullptr : grid->item(cell / grid->columnCount(), cell % grid->columnCount());
 }
-
-inline QTableWidgetItem* dayItem(const QWidget* calendar, int day)
-{
-    const QTableWidget* grid = dayGrid(calendar);
-    for (int row = 0; row < grid->rowCount(); ++row)
-        for (int column = 0; column < grid->columnCount(); ++column)
-            if (grid->item(row, column)->data(Qt::DisplayRole).toInt() == day)
-                return grid->item(row, column);
-    return nullptr;
-}
-
-inline QTableWidgetItem* pageItem(const QWidget* calendar, int value)
-{
-    const QTableWidget* grid = pageGrid(calendar);
-    for (int row = 0; row < grid->rowCount(); ++row)
-        for (int column = 0; column < grid->columnCount(); ++column)
-            if (grid->item(row, column)->data(Qt::UserRole).toInt() == value)
-                return grid->item(row, column);
-    return nullptr;
-}
+inline QTableWidgetItem* dayItem(const QWidget* c, int day) { return findCell(dayGrid(c), day, Qt::DisplayRole); }
+inline QTableWidgetItem* pageItem(const QWidget* c, int value) { return findCell(pageGrid(c), value, Qt::UserRole); }
+inline bool dayEnabled(const QWidget* c, int day) { return dayItem(c, day)->flags().testFlag(Qt::ItemIsEnabled); }
 
 inline void clickItem(QTableWidget* grid, QTableWidgetItem* item)
 {
     QVERIFY(item);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(item).center());
 }
-
-inline void clickDay(const QWidget* calendar, int day)
+inline void clickDay(const QWidget* c, int day) { clickItem(dayGrid(c), dayItem(c, day)); }
+inline void clickPage(const QWidget* c, int value) { clickItem(pageGrid(c), pageItem(c, value)); }
+inline void clickButton(const QWidget* c, const char* name)
 {
-    clickItem(dayGrid(calendar), dayItem(calendar, day));
+    QVERIFY2(button(c, name), name);
+    QTest::mouseClick(button(c, name), Qt::LeftButton);
 }
-
-inline void clickPage(const QWidget* calendar, int value)
+inline bool onDayPage(const QWidget* c)
 {
-    clickItem(pageGrid(calendar), pageItem(calendar, value));
-}
-
-inline void clickButton(const QWidget* calendar, const char* name)
-{
-    QPushButton* b = button(calendar, name);
-    QVERIFY2(b, name);
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
-inline bool onDayPage(const QWidget* calendar)
-{
-    const auto* stack = calendar->findChild<QStackedWidget*>(QStringLiteral("stkCalType"));
-    return stack->currentWidget()->objectName() == QLatin1String("pgCal");
+    return c->findChild<QStackedWidget*>(QStringLiteral("stkCalType"))->currentWidget()->objectName() == QLatin1String("pgCal");
 }
 
 } // namespace CalendarTest
