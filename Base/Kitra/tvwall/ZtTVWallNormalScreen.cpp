@@ -95,6 +95,12 @@ int ZtTVWallNormalScreenPrivate::selectionMode() const
     return owner ? owner->GetWindowSelectionMode() : ZtTVWallNormalWnd::SingleSelection;
 }
 
+bool ZtTVWallNormalScreenPrivate::windowsSelectable() const
+{
+    const int mode = selectionMode();
+    return mode == ZtTVWallNormalWnd::SingleSelection || mode == ZtTVWallNormalWnd::MultiSelection;
+}
+
 double ZtTVWallNormalScreenPrivate::precision() const
 {
     return owner ? owner->GetWindowScalePrecision() : 0.002;
@@ -269,7 +275,7 @@ void ZtTVWallNormalScreenPrivate::windowMoved(ZtTVWallNormalWindow* window, int 
     QPointer<ZtTVWallNormalScreen> self(q);
     QPointer<ZtTVWallNormalWindow> alive(window);
     const int mode = selectionMode();
-    if (mode != ZtTVWallNormalWnd::SingleSelection && mode != ZtTVWallNormalWnd::MultiSelection) {
+    if (!windowsSelectable()) {
         emit q->SignalWindowEvent(index, event);
         return;
     }
@@ -334,7 +340,7 @@ bool ZtTVWallNormalScreenPrivate::windowReleased(ZtTVWallNormalWindow* window, i
             emit q->SignalWindowSelectedChanged();
         return false;
     }
-    if (mode == ZtTVWallNormalWnd::SingleSelection || mode == ZtTVWallNormalWnd::MultiSelection) {
+    if (windowsSelectable()) {
         if (mode == ZtTVWallNormalWnd::MultiSelection && !moving) {
             q->setSelected(true);
             if (!self || !alive)

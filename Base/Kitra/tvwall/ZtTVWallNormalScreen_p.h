@@ -27,6 +27,8 @@ public:
     explicit ZtTVWallNormalScreenPrivate(ZtTVWallNormalScreen* screen) : q_ptr(screen) {}
 
     int selectionMode() const;
+    /// Single and multi selection: windows can be selected, moved and resized with the mouse.
+    bool windowsSelectable() const;
     double precision() const;
     void layout();
     int indexOf(const QGraphicsItem* item) const;
