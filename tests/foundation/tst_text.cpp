@@ -41,6 +41,24 @@ private slots:
         QCOMPARE(CommonFun::GetUtf8ValidByteLenString(text, budget), expected);
     }
 
+    // "a", an emoji (a surrogate pair, 4 bytes), "e" with a combining acute (1 + 2 bytes), "b":
+    // every budget cuts after a whole character, never inside the pair or before the accent.
+    void utf8BudgetKeepsWholeCharacters_data()
+    {
+        QTest::addColumn<int>("budget");
+        QTest::addColumn<int>("units");
+        const int unitsByBudget[] = {0, 1, 1, 1, 1, 3, 3, 3, 5, 6, 6};
+        for (int budget = 0; budget < 11; ++budget)
+            QTest::addRow("%d bytes", budget) << budget << unitsByBudget[budget];
+    }
+    void utf8BudgetKeepsWholeCharacters()
+    {
+        QFETCH(int, budget);
+        QFETCH(int, units);
+        const QString text = QStringLiteral("a") + QString::fromUcs4(U"\U0001F600") + QStringLiteral("e\u0301b");
+        QCOMPARE(CommonFun::GetUtf8ValidByteLenString(text, budget), text.left(units));
+    }
+
     void utf8BudgetOnLongText()
     {
         const QString text = kThreeHan.repeated(40000);            // 120000 characters, 360000 bytes

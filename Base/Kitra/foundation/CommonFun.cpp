@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFontMetrics>
 #include <QNetworkInterface>
+#include <QTextBoundaryFinder>
 #include <QTextCodec>
 #include <QThread>
 #include <QWidget>
@@ -42,9 +43,20 @@ QString styleSheetFileOf(const QWidget* widget)
     return name.isEmpty() ? name : name + QStringLiteral(".css");
 }
 
-// The longest prefix of the first `maxBytes` characters whose encoding fits the budget. The
-// encoded length grows with the prefix, so a binary search finds what dropping the last
-// character one at a time would find, without re-encoding the text once per character.
+// The last grapheme boundary at or before `position`, so that a cut never splits a surrogate
+// pair or separates a letter from its combining marks.
+int graphemeBoundaryAtOrBefore(const QString& text, int position)
+{
+    if (position >= text.size())
+        return text.size();
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    finder.setPosition(position);
+    return finder.isAtBoundary() ? position : std::max(0, finder.toPreviousBoundary());
+}
+
+// The longest prefix, ending on a whole character, whose encoding fits the budget. The encoded
+// length grows with the prefix, so a binary search over the first `maxBytes` code units finds
+// the longest fitting prefix without re-encoding the text once per character.
 template <typename Encode>
 QString cutToByteBudget(const QString& text, int maxBytes, Encode encodedSize)
 {
@@ -59,7 +71,7 @@ QString cutToByteBudget(const QString& text, int maxBytes, Encode encodedSize)
         else
             tooLong = mid;
     }
-    return text.left(fits);
+    return text.left(graphemeBoundaryAtOrBefore(text, fits));
 }
 
 bool isAsciiLetter(QChar c)
