@@ -1,6 +1,7 @@
 #include "FoundationPage.h"
 
 #include "CommonFun.h"
+#include "ZtDir.h"
 #include "ZtListView.h"
 #include "ZtListWidget.h"
 
@@ -115,7 +116,9 @@ QWidget* FoundationPage::createSkinInfo()
     form->addRow(tr("Skin folder"), new QLabel(CommonFun::GetSkinFolderPath(), box));
     form->addRow(tr("Skin kind"), new QLabel(dark ? tr("dark") : tr("normal"), box));
     const QString arrow = CommonFun::GetSkinPath(QStringLiteral("ZtGui"), QStringLiteral("ScrollBar/Up.png"));
-    auto* path = new QLabel(arrow, box);
+    // The application folder differs from machine to machine; the part the skin decides is what matters.
+    const QString shown = QStringLiteral("<application dir>") + arrow.mid(ZtDir::GetCurrentPath().size());
+    auto* path = new QLabel(shown, box);
     path->setWordWrap(true);
     auto* picture = new QLabel(box);
     picture->setPixmap(QPixmap(arrow));
