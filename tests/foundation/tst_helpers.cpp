@@ -4,7 +4,6 @@
 #include "ZtPoint.h"
 
 #include <QHostAddress>
-#include <QNetworkInterface>
 #include <QScreen>
 
 using namespace ZtGUI;
@@ -67,26 +66,10 @@ private slots:
         QCOMPARE(ZtPoint::GetDesktopAvailablePoint(point), expected);
     }
 
-    void pointConstructsAndAssigns()
-    {
-        ZtPoint origin;
-        QCOMPARE(QPoint(origin), QPoint(0, 0));
-        ZtPoint p(3, -4);
-        QCOMPARE(p.x(), 3);
-        QCOMPARE(p.y(), -4);
-        p = QPoint(7, 9);
-        QCOMPARE(QPoint(p), QPoint(7, 9));
-    }
-
     void localAddressHasTheAskedProtocol()
     {
-        bool hasIPv4 = false;
-        for (const QHostAddress& address : QNetworkInterface::allAddresses())
-            hasIPv4 = hasIPv4 || address.protocol() == QAbstractSocket::IPv4Protocol;
-        const QString ip = GetLocalIP(QAbstractSocket::IPv4Protocol);
-        QCOMPARE(!ip.isEmpty(), hasIPv4);
-        if (hasIPv4)
-            QCOMPARE(QHostAddress(ip).protocol(), QAbstractSocket::IPv4Protocol);
+        // Every host has at least its IPv4 loopback.
+        QCOMPARE(QHostAddress(GetLocalIP(QAbstractSocket::IPv4Protocol)).protocol(), QAbstractSocket::IPv4Protocol);
         QCOMPARE(GetLocalIP(QAbstractSocket::UnknownNetworkLayerProtocol), QString());
     }
 };

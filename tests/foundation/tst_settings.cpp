@@ -110,17 +110,6 @@ private slots:
         QCOMPARE(CommonFun::GetHttpsEnableStatus(), enabled);
     }
 
-    void processStringsAreKept()
-    {
-        QString version = QStringLiteral("Dark");
-        QString language = QStringLiteral("zh_CN");
-        SetSkinVersion(version);
-        SetLanguage(language);
-        version.clear();
-        QCOMPARE(GetSkinVersion(), QStringLiteral("Dark"));
-        QCOMPARE(GetLanguage(), QStringLiteral("zh_CN"));
-    }
-
     void skinFolderAndKind_data()
     {
         QTest::addColumn<QByteArray>("ini");

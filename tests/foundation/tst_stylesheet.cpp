@@ -106,12 +106,7 @@ private slots:
         widget.setStyleSheet("QWidget { margin: 3px; }");
         CommonFun::SetStyleSheet(&widget, folder, file, module);
         QCOMPARE(widget.styleSheet(), QStringLiteral("QWidget { margin: 3px; }"));
-    }
-
-    void nullWidgetIsIgnored()
-    {
-        CommonFun::SetStyleSheet(nullptr, "Walls", QString());
-        CommonFun::SetStyleSheetEx(nullptr, "Common.css", "Shared");
+        CommonFun::SetStyleSheet(nullptr, folder, file, module);      // no widget: nothing to do
     }
 
     void styleSheetExSkipsTheSkinVersion()

