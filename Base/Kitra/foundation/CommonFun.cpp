@@ -1,4 +1,5 @@
 #include "CommonFun.h"
+#include "CommonFun_p.h"
 
 #include "ZtDir.h"
 #include "ZtFile.h"
@@ -81,11 +82,16 @@ bool isAsciiLetter(QChar c)
 
 } // namespace
 
+QString SkinStyle()
+{
+    return ZtSetting::GetInstance()
+        ->ReadValue(QStringLiteral("SkinStyle"), QStringLiteral("SkinFolder"), QString())
+        .toString();
+}
+
 QString CommonFun::GetSkinFolderPath()
 {
-    const QString folder = ZtSetting::GetInstance()
-                               ->ReadValue(QStringLiteral("SkinStyle"), QStringLiteral("SkinFolder"), QString())
-                               .toString();
+    const QString folder = SkinStyle();
     return folder.isEmpty() ? kDefaultSkinFolder : QStringLiteral("./Skin/") + folder;
 }
 
