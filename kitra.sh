@@ -40,6 +40,17 @@ build() {
     cmake --build "$dir" --parallel "$(nproc)"
 }
 
+# Installs into a scratch prefix and builds and runs a host that knows only the installed package.
+check_package() {
+    local dir=$1 prefix="$1/package-prefix"
+    rm -rf "$prefix"
+    cmake --install "$dir" --prefix "$prefix" >/dev/null
+    cmake -S "$root/examples/consumer" -B "$dir/consumer" -DCMAKE_PREFIX_PATH="$prefix" \
+          -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
+    cmake --build "$dir/consumer" >/dev/null
+    QT_QPA_PLATFORM=offscreen "$dir/consumer/kitra-consumer"
+}
+
 run_tests() {
     local dir=$1
     ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)"
@@ -56,6 +67,7 @@ case "$command" in
             run_tests "$root/build-asan"
         else
             build "$root/build" -DCMAKE_BUILD_TYPE=Release
+            check_package "$root/build"
             run_tests "$root/build"
         fi
         ;;
