@@ -1,5 +1,7 @@
 #include "ZtSetting.h"
 
+#include <QTranslator>
+
 #include <QStringList>
 
 namespace ZtGUI {
@@ -77,6 +79,13 @@ void SetLanguage(QString& value)
 QString GetLanguage()
 {
     return g_language;
+}
+
+bool LoadTranslation(QTranslator& translator, const QString& language)
+{
+    // The compiled texts travel inside the library, so a host needs no files beside it.
+    return !language.isEmpty()
+        && translator.load(QStringLiteral("kitra_") + language, QStringLiteral(":/kitra/translations"));
 }
 
 void SetHttpsEnable(QString& value)

@@ -5,6 +5,8 @@
 #include <QVariant>
 #include "KitraExport.h"
 
+class QTranslator;
+
 namespace ZtGUI {
 
 /// The library's settings store: one INI file whose path the host sets before the first widget
@@ -37,6 +39,10 @@ KITRA_EXPORT QString GetSkinVersion();
 
 KITRA_EXPORT void SetLanguage(QString& value);
 KITRA_EXPORT QString GetLanguage();
+/// Loads the library's own texts for `language` ("zh_CN", "en") into `translator`, which the host
+/// owns and installs with QCoreApplication::installTranslator. False when the library has no texts
+/// for that language.
+KITRA_EXPORT bool LoadTranslation(QTranslator& translator, const QString& language);
 
 /// Stored as text: empty means on, otherwise any non-zero integer means on.
 KITRA_EXPORT void SetHttpsEnable(QString& value);

@@ -1,0 +1,270 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>Calendar</name>
+    <message>
+        <source>09 2017</source>
+        <translation>09 2017</translation>
+    </message>
+    <message>
+        <source>SUN</source>
+        <translation>SUN</translation>
+    </message>
+    <message>
+        <source>MON</source>
+        <translation>MON</translation>
+    </message>
+    <message>
+        <source>TUE</source>
+        <translation>TUE</translation>
+    </message>
+    <message>
+        <source>WED</source>
+        <translation>WED</translation>
+    </message>
+    <message>
+        <source>THU</source>
+        <translation>THU</translation>
+    </message>
+    <message>
+        <source>FRI</source>
+        <translation>FRI</translation>
+    </message>
+    <message>
+        <source>SAT</source>
+        <translation>SAT</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd hh:mm:ss</source>
+        <translation>yyyy-MM-dd hh:mm:ss</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Yesterday</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Today</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI</name>
+    <message>
+        <source>Jan</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Oct</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dec</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtCalendarEx</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtCalendarPrivate</name>
+    <message>
+        <source>Yesterday</source>
+        <translation>Yesterday</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>Last week</source>
+        <translation>Last week</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>This week</translation>
+    </message>
+    <message>
+        <source>Last month</source>
+        <translation>Last month</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>This month</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>Last year</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>This year</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtCustomDialog</name>
+    <message>
+        <source>Other</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtDialog</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximize</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtTVWallNormalScreen</name>
+    <message>
+        <source>Window</source>
+        <translation>Window</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtTVWallNormalWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Open Volume</source>
+        <translation>Open Volume</translation>
+    </message>
+    <message>
+        <source>SelfAdaption</source>
+        <translation>SelfAdaption</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Lock</translation>
+    </message>
+    <message>
+        <source>PtzControl</source>
+        <translation>PtzControl</translation>
+    </message>
+    <message>
+        <source>MeetingMode</source>
+        <translation>MeetingMode</translation>
+    </message>
+    <message>
+        <source>WindowCircle</source>
+        <translation>WindowCircle</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Close Volume</source>
+        <translation>Close Volume</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtTVWallNormalWnd</name>
+    <message>
+        <source>Screen</source>
+        <translation>Screen</translation>
+    </message>
+</context>
+</TS>

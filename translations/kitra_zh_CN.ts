@@ -1,0 +1,270 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>Calendar</name>
+    <message>
+        <source>09 2017</source>
+        <translation>09 2017</translation>
+    </message>
+    <message>
+        <source>SUN</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>MON</source>
+        <translation>一</translation>
+    </message>
+    <message>
+        <source>TUE</source>
+        <translation>二</translation>
+    </message>
+    <message>
+        <source>WED</source>
+        <translation>三</translation>
+    </message>
+    <message>
+        <source>THU</source>
+        <translation>四</translation>
+    </message>
+    <message>
+        <source>FRI</source>
+        <translation>五</translation>
+    </message>
+    <message>
+        <source>SAT</source>
+        <translation>六</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd hh:mm:ss</source>
+        <translation>yyyy-MM-dd hh:mm:ss</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>昨天</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今天</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI</name>
+    <message>
+        <source>Jan</source>
+        <translation>1月</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>2月</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>3月</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>4月</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>5月</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>6月</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>7月</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>8月</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>9月</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>10月</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>11月</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>12月</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtCalendarEx</name>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>结束</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtCalendarPrivate</name>
+    <message>
+        <source>Yesterday</source>
+        <translation>昨天</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>今天</translation>
+    </message>
+    <message>
+        <source>Last week</source>
+        <translation>上周</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>本周</translation>
+    </message>
+    <message>
+        <source>Last month</source>
+        <translation>上月</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>本月</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>去年</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>今年</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtCustomDialog</name>
+    <message>
+        <source>Other</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtDialog</name>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>还原</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtTVWallNormalScreen</name>
+    <message>
+        <source>Window</source>
+        <translation>窗口</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtTVWallNormalWindow</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Open Volume</source>
+        <translation>打开声音</translation>
+    </message>
+    <message>
+        <source>SelfAdaption</source>
+        <translation>自适应</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>锁定</translation>
+    </message>
+    <message>
+        <source>PtzControl</source>
+        <translation>云台控制</translation>
+    </message>
+    <message>
+        <source>MeetingMode</source>
+        <translation>会议模式</translation>
+    </message>
+    <message>
+        <source>WindowCircle</source>
+        <translation>窗口轮巡</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>Close Volume</source>
+        <translation>关闭声音</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtTVWallNormalWnd</name>
+    <message>
+        <source>Screen</source>
+        <translation>屏幕</translation>
+    </message>
+</context>
+</TS>
