@@ -9,7 +9,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$root"
 
 packages=(qtbase5-dev qtbase5-private-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools liblog4cpp5-dev
-          xvfb xauth cmake g++ make pkg-config ccache fonts-dejavu-core faketime)
+          xvfb xauth cmake g++ make pkg-config ccache fonts-dejavu-core fonts-wqy-microhei faketime)
 
 install_missing() {
     local missing=() p
@@ -81,7 +81,8 @@ case "$command" in
         for skin in DustyBlue Dark; do
             QT_QPA_PLATFORM=offscreen "$root/build/bin/kitra-gallery" --skin "$skin" --screenshot "$shots/$skin"
         done
-        echo "kitra: no display; the gallery pages are pictures in $shots/DustyBlue and $shots/Dark"
+        QT_QPA_PLATFORM=offscreen "$root/build/bin/kitra-gallery" --language zh_CN --screenshot "$shots/zh_CN"
+        echo "kitra: no display; the gallery pages are pictures in $shots/DustyBlue, $shots/Dark and $shots/zh_CN"
         ;;
     *)
         echo "usage: ./kitra.sh demo | ./kitra.sh test [--sanitize]" >&2

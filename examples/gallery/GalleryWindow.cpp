@@ -6,9 +6,12 @@
 #include "SceneWallPage.h"
 #include "WindowsPage.h"
 #include "ZtListWidget.h"
+#include "ZtSetting.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QComboBox>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QStackedWidget>
 
@@ -26,8 +29,11 @@ GalleryWindow::GalleryWindow(QWidget* parent)
 
     m_navigation->setObjectName(QStringLiteral("GalleryNavigation"));
     m_navigation->setFixedWidth(200);
+    auto* side = new QVBoxLayout;
+    side->addWidget(m_navigation, 1);
+    side->addWidget(createSwitches());
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_navigation);
+    layout->addLayout(side);
     layout->addWidget(m_pages, 1);
     connect(m_navigation, &QListWidget::currentRowChanged, m_pages, &QStackedWidget::setCurrentIndex);
 
@@ -38,6 +44,32 @@ GalleryWindow::GalleryWindow(QWidget* parent)
     addPage(QStringLiteral("windows"), tr("Windows and dialogs"), m_windowsPage);
     m_navigation->setCurrentRow(0);
     resize(1000, 680);
+}
+
+// Skin and language of the whole gallery; a change asks the host to rebuild every page.
+QWidget* GalleryWindow::createSwitches()
+{
+    auto* box = new QWidget(this);
+    box->setFixedWidth(200);
+    auto* form = new QFormLayout(box);
+    form->setContentsMargins(0, 0, 0, 0);
+    auto* skin = new QComboBox(box);
+    skin->setObjectName(QStringLiteral("GallerySkin"));
+    skin->addItems({QStringLiteral("DustyBlue"), QStringLiteral("Dark")});
+    skin->setCurrentText(GetSkinVersion());
+    auto* language = new QComboBox(box);
+    language->setObjectName(QStringLiteral("GalleryLanguage"));
+    language->addItem(QStringLiteral("English"), QStringLiteral("en_US"));
+    language->addItem(QStringLiteral("\u4e2d\u6587"), QStringLiteral("zh_CN"));
+    language->setCurrentIndex(qMax(0, language->findData(GetLanguage())));
+    form->addRow(tr("Skin"), skin);
+    form->addRow(tr("Language"), language);
+    const auto request = [this, skin, language] {
+        emit ConfigurationRequested(skin->currentText(), language->currentData().toString());
+    };
+    connect(skin, &QComboBox::currentTextChanged, this, request);
+    connect(language, QOverload<int>::of(&QComboBox::currentIndexChanged), this, request);
+    return box;
 }
 
 void GalleryWindow::addPage(const QString& name, const QString& title, QWidget* page)

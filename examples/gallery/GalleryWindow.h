@@ -18,7 +18,13 @@ public:
     /// a dialog open; false when a picture cannot be written.
     bool SaveScreenshots(const QString& folder);
 
+signals:
+    /// The operator picked another skin or language: the host rebuilds the gallery with it.
+    void ConfigurationRequested(const QString& skin, const QString& language);
+
 private:
+    QWidget* createSwitches();
+
     void addPage(const QString& name, const QString& title, QWidget* page);
 
     QListWidget* m_navigation = nullptr;

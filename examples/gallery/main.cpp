@@ -1,5 +1,5 @@
 // The gallery: a host application that shows every widget of the library, one page per subsystem.
-//   kitra-gallery [--skin DustyBlue|Dark] [--screenshot DIR]
+//   kitra-gallery [--skin DustyBlue|Dark] [--language en_US|zh_CN] [--screenshot DIR]
 #include "GalleryWindow.h"
 
 #include "CommonFun.h"
@@ -12,46 +12,55 @@
 #include <QDir>
 #include <QFile>
 #include <QPalette>
+#include <QStyle>
 #include <QTemporaryDir>
+#include <QTranslator>
+
+#include <functional>
+#include <memory>
 
 using namespace ZtGUI;
 
 namespace {
 
-// The library reads its configuration while widgets are built, so it is all set first. A skin
-// asked for on the command line goes into a copy of the shipped settings in `scratch`, so that
-// one run does not change the next.
-void configureLibrary(const QString& requestedSkin, const QTemporaryDir& scratch)
+// The library reads its configuration while widgets are built, so it is all set first. The skin
+// goes into a copy of the shipped settings in `scratch`, so that one run does not change the next.
+void configureLibrary(QString skin, QString language, const QTemporaryDir& scratch)
 {
-    const QString shipped = QCoreApplication::applicationDirPath() + QStringLiteral("/gallery.ini");
-    QString iniPath = shipped;
-    if (!requestedSkin.isEmpty()) {
-        iniPath = scratch.filePath(QStringLiteral("gallery.ini"));
-        QFile::copy(shipped, iniPath);
+    const QString iniPath = scratch.filePath(QStringLiteral("gallery.ini"));
+    if (!QFile::exists(iniPath)) {
+        QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/gallery.ini"), iniPath);
         QFile::setPermissions(iniPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
     ZtSetting::setIniPath(iniPath);
     ZtSetting* settings = ZtSetting::GetInstance();
-    if (!requestedSkin.isEmpty())
-        settings->WriteValue(QStringLiteral("SkinStyle"), QStringLiteral("SkinFolder"), requestedSkin);
-    QString skin = settings->ReadValue(QStringLiteral("SkinStyle"), QStringLiteral("SkinFolder"),
-                                       QStringLiteral("DustyBlue")).toString();
+    if (skin.isEmpty())
+        skin = settings->ReadValue(QStringLiteral("SkinStyle"), QStringLiteral("SkinFolder"),
+                                   QStringLiteral("DustyBlue")).toString();
+    settings->WriteValue(QStringLiteral("SkinStyle"), QStringLiteral("SkinFolder"), skin);
     QString appDir = QCoreApplication::applicationDirPath();
-    QString language = QStringLiteral("en_US");
     QString https = QStringLiteral("1");
     SetSkinVersion(skin);
     ZtDir::SetCurrentPath(appDir);
     SetLanguage(language);
     SetHttpsEnable(https);
+
+    // The host owns the translator and swaps it when the operator picks another language.
+    static QTranslator libraryTexts;
+    QCoreApplication::removeTranslator(&libraryTexts);
+    if (LoadTranslation(libraryTexts, language))
+        QCoreApplication::installTranslator(&libraryTexts);
 }
 
 // The host's own chrome follows the skin kind the library reports.
 void applyHostPalette()
 {
     QApplication::setStyle(QStringLiteral("Fusion"));
-    if (CommonFun::GetSkinType() != CommonFun::E_SKIN_DARK)
+    QPalette palette = QApplication::style()->standardPalette();
+    if (CommonFun::GetSkinType() != CommonFun::E_SKIN_DARK) {
+        QApplication::setPalette(palette);
         return;
-    QPalette palette;
+    }
     palette.setColor(QPalette::Window, QColor(0x2a, 0x31, 0x3a));
     palette.setColor(QPalette::WindowText, QColor(0xd5, 0xdd, 0xe6));
     palette.setColor(QPalette::Base, QColor(0x1f, 0x25, 0x2d));
@@ -65,6 +74,15 @@ void applyHostPalette()
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(QPalette::Disabled, role, QColor(0x78, 0x82, 0x8e));
     QApplication::setPalette(palette);
+}
+
+void configure(const QString& skin, const QString& language, const QTemporaryDir& scratch)
+{
+    configureLibrary(skin, language, scratch);
+    applyHostPalette();
+    // Dialogs are top-level windows: the skin's dialog sheet goes on the whole application.
+    qApp->setStyleSheet(QString::fromUtf8(ZtFile::ReadAll(
+        QStringLiteral("ZtDialog.css"), CommonFun::GetSkinPath(QStringLiteral("Orvale"), QStringLiteral("Common")))));
 }
 
 } // namespace
@@ -82,7 +100,10 @@ int main(int argc, char* argv[])
     const QCommandLineOption shotOption(QStringLiteral("screenshot"),
                                         QStringLiteral("Render every page to DIR/<page>.png and exit."),
                                         QStringLiteral("DIR"));
+    const QCommandLineOption languageOption(QStringLiteral("language"), QStringLiteral("Language: en_US or zh_CN."),
+                                            QStringLiteral("name"), QStringLiteral("en_US"));
     parser.addOption(skinOption);
+    parser.addOption(languageOption);
     parser.addOption(shotOption);
     parser.process(app);
 
@@ -91,18 +112,33 @@ int main(int argc, char* argv[])
         qCritical("Unknown skin %s: use DustyBlue or Dark", qPrintable(skin));
         return 2;
     }
+    const QString language = parser.value(languageOption);
+    if (language != QLatin1String("en_US") && language != QLatin1String("zh_CN")) {
+        qCritical("Unknown language %s: use en_US or zh_CN", qPrintable(language));
+        return 2;
+    }
     // Skin paths in style sheets are relative to the working directory, as in a deployed host.
     QDir::setCurrent(QCoreApplication::applicationDirPath());
     const QTemporaryDir scratch;
-    configureLibrary(skin, scratch);
-    applyHostPalette();
-    // Dialogs are top-level windows: the skin's dialog sheet goes on the whole application.
-    qApp->setStyleSheet(QString::fromUtf8(
-        ZtFile::ReadAll(QStringLiteral("ZtDialog.css"), CommonFun::GetSkinPath(QStringLiteral("Orvale"), QStringLiteral("Common")))));
+    configure(skin, language, scratch);
 
-    GalleryWindow window;
     if (parser.isSet(shotOption))
-        return window.SaveScreenshots(parser.value(shotOption)) ? 0 : 1;
-    window.show();
+        return GalleryWindow().SaveScreenshots(parser.value(shotOption)) ? 0 : 1;
+
+    // Another skin or language rebuilds every page, as a host restarts its views after such a change.
+    std::unique_ptr<GalleryWindow> window;
+    std::function<void(const QString&, const QString&)> rebuild = [&](const QString& newSkin, const QString& newLanguage) {
+        const QRect geometry = window ? window->geometry() : QRect();
+        if (window)
+            window.release()->deleteLater();
+        configure(newSkin, newLanguage, scratch);
+        window = std::make_unique<GalleryWindow>();
+        if (geometry.isValid())
+            window->setGeometry(geometry);
+        QObject::connect(window.get(), &GalleryWindow::ConfigurationRequested, &app, rebuild,
+                         Qt::QueuedConnection);
+        window->show();
+    };
+    rebuild(skin, language);
     return app.exec();
 }

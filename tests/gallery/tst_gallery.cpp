@@ -89,10 +89,17 @@ private slots:
         QVERIFY(pixelsNear(windows, QColor(0xd6, 0x45, 0x45)) > 60);
     }
 
-    void unknownSkinIsRefused()
+    void unknownSkinOrLanguageIsRefused_data()
     {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("skin") << QStringList{"--skin", "Purple"};
+        QTest::newRow("language") << QStringList{"--language", "fr_FR"};
+    }
+    void unknownSkinOrLanguageIsRefused()
+    {
+        QFETCH(QStringList, arguments);
         QProcess process;
-        process.start(gallery(), {"--skin", "Purple", "--screenshot", QDir::tempPath()});
+        process.start(gallery(), arguments << "--screenshot" << QDir::tempPath());
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitCode(), 2);
     }
