@@ -61,6 +61,20 @@ public:
     QList<QRect> seen;
 };
 
+// Runs `action` once, from the event loop, after the first step of the widget's geometry.
+class AfterFirstStep : public QObject
+{
+public:
+    AfterFirstStep(QWidget* w, std::function<void()> action) : action(std::move(action)) { w->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (action && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+            QTimer::singleShot(0, this, std::exchange(action, nullptr));
+        return false;
+    }
+    std::function<void()> action;
+};
+
 // A key press and release as the focus widget receives them (QTest has no text for every key).
 void pressKey(QWidget* w, int key)
 {
@@ -328,6 +342,53 @@ private slots:
         QCOMPARE(dialog.minimumSize(), QSize(120, 90));
     }
 
+    // Shown or run again while it shrinks, the dialog drops the pending close: it stays open as it
+    // was and delivers only what the operator answers later.
+    void reopenedWhileClosingItStaysOpen_data()
+    {
+        QTest::addColumn<bool>("modal");
+        QTest::addColumn<bool>("midAnimation");
+        QTest::newRow("show, instant") << false << false;
+        QTest::newRow("show, mid-animation") << false << true;
+        QTest::newRow("exec, instant") << true << false;
+        QTest::newRow("exec, mid-animation") << true << true;
+    }
+    void reopenedWhileClosingItStaysOpen()
+    {
+        QFETCH(bool, modal);
+        QFETCH(bool, midAnimation);
+        Dialog dialog;
+        showAt(dialog, kPlace);
+        ZtDialog witness;                         // its close ends after the dropped one would have
+        showAt(witness, kPlace.translated(20, 20));
+        QSignalSpy finished(&dialog, &QDialog::finished);
+        bool witnessDone = false;
+        bool openAtWitness = false;
+        connect(&witness, &QDialog::finished, &dialog, [&] {
+            witnessDone = true;
+            openAtWitness = dialog.isVisible() && finished.isEmpty() && dialog.geometry() == kPlace
+                && dialog.windowOpacity() == 1.0 && (!modal || QApplication::activeModalWidget() == &dialog);
+            if (modal)
+                dialog.done(5);                   // the operator's answer
+        });
+        int execResult = -2;
+        const auto reopen = [&] {
+            if (modal)
+                execResult = dialog.exec();
+            else
+                dialog.show();
+        };
+        AfterFirstStep step(&dialog, midAnimation ? reopen : std::function<void()>());
+        dialog.accept();
+        witness.accept();
+        if (!midAnimation)
+            reopen();
+        QTRY_VERIFY(witnessDone);
+        QVERIFY(openAtWitness);
+        QTRY_COMPARE(execResult, modal ? 5 : -2);
+        QCOMPARE(finished.count(), modal ? 1 : 0);
+    }
+
     void aDialogDeletedWhileItClosesIsLeftAlone_data()
     {
         QTest::addColumn<bool>("fromFinished");
@@ -378,19 +439,30 @@ private slots:
         QCOMPARE(dialog.size(), expected);
     }
 
-    void closeButtonStoresTheSizeOnlyWhenStretchable_data()
+    // The close button stores the size of a stretchable dialog, under its name only: names that the
+    // settings file would fold into one another keep sizes of their own.
+    void closeButtonStoresTheSizeUnderItsOwnName_data()
     {
         QTest::addColumn<bool>("stretchable");
-        QTest::newRow("stretchable") << true;
-        QTest::newRow("fixed") << false;
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("other");
+        QTest::newRow("fixed") << false << "Cam" << "Map";
+        QTest::newRow("stretchable") << true << "Cam" << "Map";
+        QTest::newRow("doubled slash") << true << "a//b" << "a/b";
+        QTest::newRow("leading slash") << true << "/lead" << "lead";
+        QTest::newRow("trailing slash") << true << "tail" << "tail/";
+        QTest::newRow("escape-like") << true << "a%2Fb" << "a/b";
     }
-    void closeButtonStoresTheSizeOnlyWhenStretchable()
+    void closeButtonStoresTheSizeUnderItsOwnName()
     {
         QFETCH(bool, stretchable);
+        QFETCH(QString, name);
+        QFETCH(QString, other);
         QTemporaryDir folder;
         setAppDir(folder.path());
+        const QSize given(360, 250);
         {
-            ZtDialog dialog("Cam", QSize(360, 250), nullptr, ZtDialog::CloseButtonHint);
+            ZtDialog dialog(name, given, nullptr, ZtDialog::CloseButtonHint);
             dialog.SetCloseAnimaEnable(false);
             dialog.SetSupportStretch(stretchable);
             QCOMPARE(dialog.GetSupportStretch(), stretchable);
@@ -398,12 +470,11 @@ private slots:
             QTest::mouseClick(dialog.findChild<QToolButton*>("pCloseBtn"), Qt::LeftButton);
             QVERIFY(!dialog.isVisible());
         }
-        const QSettings stored(folder.path() + "/DialogCfg.ini", QSettings::IniFormat);
-        QCOMPARE(stored.value("Cam/width").toInt(), stretchable ? 510 : 0);
-        QCOMPARE(stored.value("Cam/height").toInt(), stretchable ? 377 : 0);
-        if (stretchable) {
-            ZtDialog again("Cam", QSize(360, 250), nullptr, ZtDialog::CloseButtonHint);
-            QCOMPARE(again.size(), QSize(510, 377));
+        QCOMPARE(ZtDialog(name, given).size(), stretchable ? QSize(510, 377) : given);
+        QCOMPARE(ZtDialog(other, given).size(), given);
+        if (name == "Cam") {   // a plain name is a readable section of its own
+            const QSettings stored(folder.path() + "/DialogCfg.ini", QSettings::IniFormat);
+            QCOMPARE(stored.value("Cam/width").toInt(), stretchable ? 510 : 0);
         }
     }
 

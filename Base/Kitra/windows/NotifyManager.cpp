@@ -53,11 +53,6 @@ void NotifyManagerPrivate::stopSliding()
     slideTimerId = -1;
 }
 
-void NotifyManagerPrivate::remove(NotifyWidget* notify)
-{
-    notifies.removeAll(notify);
-}
-
 NotifyManager::NotifyManager()
     : d_ptr(new NotifyManagerPrivate(this))
 {
@@ -99,6 +94,8 @@ void NotifyManager::addNotify(const QString& text, MsgType type)
     notify->move(0, y);
     notify->show();
     d->notifies.append(notify);
+    // A notice leaves the list however it goes: faded out, or deleted with its area by the host.
+    connect(notify, &QObject::destroyed, manager, [d, notify] { d->notifies.removeAll(notify); });
     if (d->slideTimerId == -1)
         d->slideTimerId = manager->startTimer(kSlideInterval);
 }

@@ -34,6 +34,5 @@ protected:
 private:
     NotifyManager();
 
-    friend class NotifyWidget;
     QScopedPointer<NotifyManagerPrivate> d_ptr;
 };

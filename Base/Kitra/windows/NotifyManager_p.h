@@ -17,8 +17,6 @@ public:
 
     void slide();
     void stopSliding();
-    /// Forgets a notice that faded out or was deleted by its area.
-    void remove(NotifyWidget* notify);
 
     NotifyManager* q_ptr;
     QPointer<QWidget> area;      // the host may delete it at any time

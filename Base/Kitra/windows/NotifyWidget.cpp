@@ -1,13 +1,11 @@
 #include "NotifyWidget.h"
+#include "CommonFun_p.h"
 #include "NotifyWidget_p.h"
 
-#include "NotifyManager_p.h"
-#include "ZtSetting.h"
 
-#include <QGraphicsDropShadowEffect>
-#include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QTimerEvent>
 
 namespace {
@@ -18,16 +16,9 @@ const double kFadeStep = 0.04;
 const char kCorrectIcon[] = "./Skin/DustyBlue/Kitra/NotifyWidget/alert_correctness.png";
 const char kErrorIcon[] = "./Skin/DustyBlue/Kitra/NotifyWidget/alert_error.png";
 
-QString skinFolder()
-{
-    return ZtGUI::ZtSetting::GetInstance()
-        ->ReadValue(QStringLiteral("SkinStyle"), QStringLiteral("SkinFolder"), QString())
-        .toString();
-}
-
 void applySkin(QWidget* background, QLabel* label)
 {
-    const QString folder = skinFolder();
+    const QString folder = ZtGUI::SkinStyle();
     if (folder == QLatin1String("DustyBlue")) {
         background->setStyleSheet(QStringLiteral("#NotifyBackground{background-color:white;}"));
         label->setStyleSheet(QStringLiteral("background-color:white;"));
@@ -39,12 +30,34 @@ void applySkin(QWidget* background, QLabel* label)
 
 } // namespace
 
-NotifyWidget::NotifyWidget(NotifyManager* manager, QWidget* parent)
+NoticeShadow::NoticeShadow(QObject* parent)
+    : QGraphicsDropShadowEffect(parent)
+{
+    setOffset(0, 0);
+    setColor(QColor(0, 0, 0, 38));
+    setBlurRadius(15);
+}
+
+void NoticeShadow::setOpacity(double opacity)
+{
+    m_opacity = opacity;
+    update();
+}
+
+void NoticeShadow::draw(QPainter* painter)
+{
+    painter->save();
+    painter->setOpacity(m_opacity);
+    QGraphicsDropShadowEffect::draw(painter);
+    painter->restore();
+}
+
+// The manager watches its notices, not the other way round.
+NotifyWidget::NotifyWidget(NotifyManager* /*manager*/, QWidget* parent)
     : QWidget(parent)
     , d_ptr(new NotifyWidgetPrivate)
 {
     Q_D(NotifyWidget);
-    d->manager = manager;
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
 
@@ -70,20 +83,11 @@ NotifyWidget::NotifyWidget(NotifyManager* manager, QWidget* parent)
     inner->addWidget(d->label);
     applySkin(background, d->label);
 
-    d->background = background;
-    auto* shadow = new QGraphicsDropShadowEffect(background);
-    shadow->setOffset(0, 0);
-    shadow->setColor(QColor(0, 0, 0, 38));
-    shadow->setBlurRadius(15);
-    background->setGraphicsEffect(shadow);
+    d->shadow = new NoticeShadow(background);
+    background->setGraphicsEffect(d->shadow);
 }
 
-NotifyWidget::~NotifyWidget()
-{
-    Q_D(NotifyWidget);
-    if (d->manager)
-        d->manager->d_func()->remove(this);
-}
+NotifyWidget::~NotifyWidget() = default;
 
 void NotifyWidget::SetMsgType(NotifyManager::MsgType type)
 {
@@ -123,15 +127,8 @@ void NotifyWidget::applyOpacity(double opacity)
 {
     Q_D(NotifyWidget);
     setWindowOpacity(opacity);
-    // Only a window has an opacity of its own; a notice inside its area fades through an effect
-    // on its card, which takes over from the shadow (Qt cannot nest the two).
-    if (!isWindow()) {
-        if (!d->fade) {
-            d->fade = new QGraphicsOpacityEffect(d->background);
-            d->background->setGraphicsEffect(d->fade);
-        }
-        d->fade->setOpacity(opacity);
-    }
+    // Only a window has an opacity of its own; inside its area the card fades with its shadow.
+    d->shadow->setOpacity(opacity);
 }
 
 void NotifyWidget::timerEvent(QTimerEvent* event)
@@ -150,7 +147,5 @@ void NotifyWidget::timerEvent(QTimerEvent* event)
         return;
     killTimer(d->fadeTimerId);
     d->fadeTimerId = -1;
-    if (d->manager)
-        d->manager->d_func()->remove(this);
     close();
 }

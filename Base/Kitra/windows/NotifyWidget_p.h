@@ -1,19 +1,30 @@
 #pragma once
 
-#include <QPointer>
+#include <QGraphicsDropShadowEffect>
 
-class NotifyManager;
-class QGraphicsOpacityEffect;
 class QLabel;
 class QWidget;
+
+/// The card's drop shadow, drawn together with the card at the notice's opacity: Qt lets a widget
+/// carry one effect only, so the fade cannot be a second one.
+class NoticeShadow : public QGraphicsDropShadowEffect
+{
+public:
+    explicit NoticeShadow(QObject* parent);
+    void setOpacity(double opacity);
+
+protected:
+    void draw(QPainter* painter) override;
+
+private:
+    double m_opacity = 1.0;
+};
 
 class NotifyWidgetPrivate
 {
 public:
-    QPointer<NotifyManager> manager;
-    QWidget* background = nullptr;
     QWidget* icon = nullptr;
-    QGraphicsOpacityEffect* fade = nullptr;   // replaces the shadow once the notice fades
+    NoticeShadow* shadow = nullptr;          // on the card
     QLabel* label = nullptr;
     int fadeTimerId = -1;
     double opacity = 1.0;

@@ -1,6 +1,8 @@
 #include "ShadowEffect.h"
 #include "ShadowEffect_p.h"
 
+#include "WindowSystem_p.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QtMath>
@@ -100,7 +102,16 @@ void ShadowEffect::updatePos()
     QRect area = d->target->geometry();
     if (d->validRectSet)
         area = d->validRect.translated(area.topLeft());
-    setGeometry(area.adjusted(-d->width, -d->width, d->width, d->width));
+    const int margin = plainFrame() ? 1 : d->width;
+    setGeometry(area.adjusted(-margin, -margin, margin, margin));
+}
+
+// A window's shadow is a window of its own, which shows black where the window system cannot show
+// translucency: there the shadow gives way to a plain one-pixel frame in its colour.
+bool ShadowEffect::plainFrame() const
+{
+    Q_D(const ShadowEffect);
+    return d->target && isWindow(d->target) && !ZtGUI::TranslucentWindowsShown(d->target);
 }
 
 void ShadowEffect::followTarget(const QEvent* event)
@@ -154,8 +165,14 @@ void ShadowEffect::paintShadow()
     const QRect r = QRect(0, 0, width() + 1, height() + 1).adjusted(w, w, -w, -w);
 
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
     QColor colour = d->colour;
+    if (plainFrame()) {
+        colour.setAlpha(255);
+        painter.setPen(colour);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
     for (int i = 0; i < w; ++i) {
         // Alpha falls with the square root of the distance, so the shadow thins out softly.
         colour.setAlpha(qBound(0, int(maximum - qSqrt(i) * maximum / qSqrt(w)), 255));

@@ -37,6 +37,7 @@ protected:
 
 private:
     bool isWindow(QWidget* widget) const;
+    bool plainFrame() const;
     void updatePos();
     void followTarget(const QEvent* event);
     void showBehindTarget();

@@ -1,4 +1,5 @@
 #include "TipWidget.h"
+#include "CommonFun_p.h"
 #include "TipWidget_p.h"
 
 #include <QGraphicsDropShadowEffect>
@@ -6,7 +7,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include "ZtSetting.h"
 
 TipWidget::TipWidget(const QString& text, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
@@ -85,9 +85,7 @@ void TipWidget::showEvent(QShowEvent* event)
 void TipWidget::refreshColours()
 {
     Q_D(TipWidget);
-    const QString skin = ZtGUI::ZtSetting::GetInstance()
-                             ->ReadValue(QStringLiteral("SkinStyle"), QStringLiteral("SkinFolder"), QString())
-                             .toString();
+    const QString skin = ZtGUI::SkinStyle();
     if (skin == QLatin1String("DustyBlue")) {
         d->borderColour = QColor(209, 209, 209);
         d->fillColour = QColor(255, 255, 255);
@@ -107,6 +105,8 @@ void TipWidget::paintEvent(QPaintEvent* /*event*/)
         r = d->label->geometry();
     else if (d->content)
         r = d->content->geometry();
+    else
+        return;   // the host deleted its content: nothing left to frame
     r.setRight(r.right() - 1);
 
     QPainterPath path;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 
 class QHBoxLayout;
 class QLabel;
@@ -11,7 +12,7 @@ class TipWidgetPrivate
 public:
     QLabel* label = nullptr;            // child
     QHBoxLayout* layout = nullptr;
-    QWidget* content = nullptr;         // the host's widget, shown instead of the label
+    QPointer<QWidget> content;          // the host's widget, shown instead of the label; the host may delete it
     int triangleLeft = -1;              // -1: centred
     int triangleHeight = -1;            // -1: kTriangleHeight
     bool triangleOnTop = false;

@@ -13,7 +13,13 @@ namespace ZtGUI {
 namespace {
 // The one picture of every skin: the indicator looks the same whatever the skin.
 const char kLoadingPicture[] = "./Skin/DustyBlue/Kitra/WaitDialog/loading.gif";
+int g_timeOutSecond = 1000;   // ms
 } // namespace
+
+void SetWaitTimeOutSecondForTests(int milliseconds)
+{
+    g_timeOutSecond = milliseconds;
+}
 
 WaitWidget::WaitWidget(QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
@@ -50,7 +56,7 @@ void WaitWidget::StartWaiting()
     d->label->show();
     d->movie->start();
     if (d->timeOut != -1)
-        d->timer->start(d->timeOut * 1000);
+        d->timer->start(d->timeOut * g_timeOutSecond);
     // Centred over the parent again, wherever the last waiting left it.
     setAttribute(Qt::WA_Moved, false);
     exec();

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "KitraExport.h"
+
 class QLabel;
 class QMovie;
 class QTimer;
 
 namespace ZtGUI {
+
+/// For the library's own tests: how many milliseconds one second of a time-out lasts (1000).
+KITRA_EXPORT void SetWaitTimeOutSecondForTests(int milliseconds);
 
 class WaitWidgetPrivate
 {

@@ -7,31 +7,6 @@
 
 namespace ZtGUI {
 
-namespace {
-
-// Width of the side strips and height of the top strip and the corners.
-const int kStretchWidth = 4;
-const int kStretchHeight = 4;
-
-Qt::CursorShape cursorFor(ZtBaseWindowTitle::WindowStretchRectState state)
-{
-    switch (state) {
-    case ZtBaseWindowTitle::STRETCH_TOP_LEFT:
-        return Qt::SizeFDiagCursor;
-    case ZtBaseWindowTitle::STRETCH_TOP:
-        return Qt::SizeVerCursor;
-    case ZtBaseWindowTitle::STRETCH_TOP_RIGHT:
-        return Qt::SizeBDiagCursor;
-    case ZtBaseWindowTitle::STRETCH_RIGHT:
-    case ZtBaseWindowTitle::STRETCH_LEFT:
-        return Qt::SizeHorCursor;
-    default:
-        return Qt::ArrowCursor;
-    }
-}
-
-} // namespace
-
 ZtBaseWindowTitle::ZtBaseWindowTitle(QWidget* parent)
     : QWidget(parent)
     , d_ptr(new ZtBaseWindowTitlePrivate)
@@ -55,13 +30,7 @@ void ZtBaseWindowTitle::SetOpenDoubleClickEnable(bool enable)
 void ZtBaseWindowTitle::calculateCurrentStrechRect()
 {
     Q_D(ZtBaseWindowTitle);
-    const int w = width();
-    const int h = height();
-    d->topLeftRect = QRect(0, 0, kStretchWidth, kStretchHeight);
-    d->topRightRect = QRect(w - kStretchWidth, 0, kStretchWidth, kStretchHeight);
-    d->topRect = QRect(kStretchWidth, 0, w - 2 * kStretchWidth, kStretchHeight);
-    d->rightRect = QRect(w - kStretchWidth, kStretchHeight, kStretchWidth, h - 2 * kStretchHeight);
-    d->leftRect = QRect(0, kStretchHeight, kStretchWidth, h - 2 * kStretchHeight);
+    d->regions.compute(size(), WindowStretchRegions::TopAndSides);
 }
 
 void ZtBaseWindowTitle::OnImitateDoubleClick()
@@ -110,22 +79,14 @@ void ZtBaseWindowTitle::OnShowMaxOrNormal()
 ZtBaseWindowTitle::WindowStretchRectState ZtBaseWindowTitle::getCurrentStretchState(QPoint pos)
 {
     Q_D(const ZtBaseWindowTitle);
-    if (d->topLeftRect.contains(pos))
-        return STRETCH_TOP_LEFT;
-    if (d->topRightRect.contains(pos))
-        return STRETCH_TOP_RIGHT;
-    if (d->topRect.contains(pos))
-        return STRETCH_TOP;
-    if (d->rightRect.contains(pos))
-        return STRETCH_RIGHT;
-    if (d->leftRect.contains(pos))
-        return STRETCH_LEFT;
-    return STRETCH_NONE;
+    return d->regions.stateAt(pos);
 }
 
 void ZtBaseWindowTitle::updateMouseStyle(WindowStretchRectState state)
 {
-    setCursor(cursorFor(state));
+    // The bottom strips belong to the window's frame, not to its title bar.
+    const bool bottom = state == STRETCH_BOTTOM_RIGHT || state == STRETCH_BOTTOM || state == STRETCH_BOTTOM_LEFT;
+    setCursor(bottom ? Qt::ArrowCursor : StretchCursor(state));
 }
 
 void ZtBaseWindowTitle::mousePressEvent(QMouseEvent* event)

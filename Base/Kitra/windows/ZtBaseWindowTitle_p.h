@@ -1,9 +1,9 @@
 #pragma once
 
+#include "WindowStretch_p.h"
 #include "ZtBaseWindowTitle.h"
 
 #include <QPoint>
-#include <QRect>
 
 namespace ZtGUI {
 
@@ -15,11 +15,7 @@ public:
     QPoint pressPos = noPress();   // in the parent's coordinates while a drag is under way
     bool moveEnabled = true;
     bool doubleClickEnabled = false;
-    QRect topLeftRect;
-    QRect topRightRect;
-    QRect topRect;
-    QRect rightRect;
-    QRect leftRect;
+    WindowStretchRegions regions;
     bool stretching = false;
     ZtBaseWindowTitle::WindowStretchRectState stretchState = ZtBaseWindowTitle::STRETCH_NONE;
 };

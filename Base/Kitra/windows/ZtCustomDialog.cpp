@@ -1,8 +1,8 @@
 #include "ZtCustomDialog.h"
+#include "CommonFun_p.h"
 #include "ZtCustomDialog_p.h"
 
 #include "ZtPushButton.h"
-#include "ZtSetting.h"
 #include "ZtSubPushButton.h"
 
 #include <QFrame>
@@ -28,10 +28,7 @@ void ZtCustomDialogPrivate::buildLayout(QFlags<ZtCustomDialog::StandardButton> b
     line->setObjectName(QStringLiteral("line"));
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Plain);
-    const bool dark = ZtSetting::GetInstance()
-                          ->ReadValue(QStringLiteral("SkinStyle"), QStringLiteral("SkinFolder"), QString())
-                          .toString()
-        == QLatin1String("Dark");
+    const bool dark = SkinStyle() == QLatin1String("Dark");
     line->setStyleSheet(dark ? QStringLiteral("color:#626262;") : QStringLiteral("color:#e3e3e3;"));
     column->addWidget(line);
     addButtonRow(column, buttons);

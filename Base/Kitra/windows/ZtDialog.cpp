@@ -1,4 +1,5 @@
 #include "ZtDialog.h"
+#include "CommonFun_p.h"
 #include "ZtDialog_p.h"
 
 #include "ShadowEffect.h"
@@ -25,9 +26,6 @@ namespace ZtGUI {
 
 namespace {
 
-// Width of the side strips and height of the top and bottom strips and the corners.
-const int kStretchWidth = 4;
-const int kStretchHeight = 4;
 const int kTitleHeight = 45;
 const int kGeometryDuration = 200;
 const int kOpacityDuration = 170;
@@ -45,24 +43,14 @@ QString configPath()
     return ZtDir::GetCurrentPath() + QLatin1Char('/') + QLatin1String(kConfigFile);
 }
 
-Qt::CursorShape cursorFor(ZtBaseWindowTitle::WindowStretchRectState state)
+// The settings file reads '/' in a section name as nesting and folds repeated ones (and on Windows
+// takes '\' for '/'): they and the escape '%' itself are percent-encoded, so that every dialog name
+// has a section of its own while a plain name stays readable.
+QString configSection(QString name)
 {
-    switch (state) {
-    case ZtBaseWindowTitle::STRETCH_TOP_LEFT:
-    case ZtBaseWindowTitle::STRETCH_BOTTOM_RIGHT:
-        return Qt::SizeFDiagCursor;
-    case ZtBaseWindowTitle::STRETCH_TOP:
-    case ZtBaseWindowTitle::STRETCH_BOTTOM:
-        return Qt::SizeVerCursor;
-    case ZtBaseWindowTitle::STRETCH_TOP_RIGHT:
-    case ZtBaseWindowTitle::STRETCH_BOTTOM_LEFT:
-        return Qt::SizeBDiagCursor;
-    case ZtBaseWindowTitle::STRETCH_RIGHT:
-    case ZtBaseWindowTitle::STRETCH_LEFT:
-        return Qt::SizeHorCursor;
-    default:
-        return Qt::ArrowCursor;
-    }
+    return name.replace(QLatin1Char('%'), QLatin1String("%25"))
+        .replace(QLatin1Char('/'), QLatin1String("%2F"))
+        .replace(QLatin1Char('\\'), QLatin1String("%5C"));
 }
 
 // The rectangle a closing dialog shrinks to: the middle third of its geometry.
@@ -142,10 +130,7 @@ void ZtDialogPrivate::installPages()
 void ZtDialogPrivate::applySkin()
 {
     Q_Q(ZtDialog);
-    const bool dark = ZtSetting::GetInstance()
-                          ->ReadValue(QStringLiteral("SkinStyle"), QStringLiteral("SkinFolder"), QString())
-                          .toString()
-        == QLatin1String("Dark");
+    const bool dark = SkinStyle() == QLatin1String("Dark");
     ui.line->setStyleSheet(dark ? QStringLiteral("QFrame#line{color:#626262;}")
                                 : QStringLiteral("QFrame#line{color:#e3e3e3;}"));
     const QColor colour = dark ? QColor(0, 0, 0, 255) : QColor(120, 120, 120, 255);
@@ -162,8 +147,9 @@ void ZtDialogPrivate::restoreSize(const QSize& size)
     Q_Q(ZtDialog);
     ZtSetting config(configPath());
     config.setIniCodec("UTF-8");
-    const QVariant width = config.ReadValue(dialogName, QStringLiteral("width"), QVariant());
-    const QVariant height = config.ReadValue(dialogName, QStringLiteral("height"), QVariant());
+    const QString section = configSection(dialogName);
+    const QVariant width = config.ReadValue(section, QStringLiteral("width"), QVariant());
+    const QVariant height = config.ReadValue(section, QStringLiteral("height"), QVariant());
     if (width.isValid() && height.isValid()) {
         // A damaged entry keeps the form's own size rather than the caller's.
         if (width.toInt() > 0 && height.toInt() > 0)
@@ -178,45 +164,11 @@ void ZtDialogPrivate::storeSize()
     Q_Q(ZtDialog);
     ZtSetting config(configPath());
     config.setIniCodec("UTF-8");
-    config.WriteValue(dialogName, QStringLiteral("width"), q->width());
+    const QString section = configSection(dialogName);
+    config.WriteValue(section, QStringLiteral("width"), q->width());
     config.sync();
-    config.WriteValue(dialogName, QStringLiteral("height"), q->height());
+    config.WriteValue(section, QStringLiteral("height"), q->height());
     config.sync();
-}
-
-void ZtDialogPrivate::calculateStretchRects()
-{
-    Q_Q(ZtDialog);
-    const int w = q->width();
-    const int h = q->height();
-    topLeftRect = QRect(0, 0, kStretchWidth, kStretchHeight);
-    bottomLeftRect = QRect(0, h - kStretchHeight, kStretchWidth, kStretchHeight);
-    topRightRect = QRect(w - kStretchWidth, 0, kStretchWidth, kStretchHeight);
-    bottomRightRect = QRect(w - kStretchWidth, h - kStretchHeight, kStretchWidth, kStretchHeight);
-    topRect = QRect(kStretchWidth, 0, w - 2 * kStretchWidth, kStretchHeight);
-    rightRect = QRect(w - kStretchWidth, kStretchHeight, kStretchWidth, h - 2 * kStretchHeight);
-    bottomRect = QRect(kStretchWidth, h - kStretchHeight, w - 2 * kStretchWidth, kStretchHeight);
-    leftRect = QRect(0, kStretchHeight, kStretchWidth, h - 2 * kStretchHeight);
-}
-
-ZtDialogPrivate::StretchState ZtDialogPrivate::stretchStateAt(const QPoint& pos) const
-{
-    // Corners first, so that they win over the edges they touch.
-    const std::pair<const QRect*, StretchState> regions[] = {
-        {&topLeftRect, ZtBaseWindowTitle::STRETCH_TOP_LEFT},
-        {&topRightRect, ZtBaseWindowTitle::STRETCH_TOP_RIGHT},
-        {&bottomRightRect, ZtBaseWindowTitle::STRETCH_BOTTOM_RIGHT},
-        {&bottomLeftRect, ZtBaseWindowTitle::STRETCH_BOTTOM_LEFT},
-        {&topRect, ZtBaseWindowTitle::STRETCH_TOP},
-        {&rightRect, ZtBaseWindowTitle::STRETCH_RIGHT},
-        {&bottomRect, ZtBaseWindowTitle::STRETCH_BOTTOM},
-        {&leftRect, ZtBaseWindowTitle::STRETCH_LEFT},
-    };
-    for (const auto& region : regions) {
-        if (region.first->contains(pos))
-            return region.second;
-    }
-    return ZtBaseWindowTitle::STRETCH_NONE;
 }
 
 void ZtDialogPrivate::stretch()
@@ -253,8 +205,8 @@ void ZtDialogPrivate::stretch()
         return;
     }
     // Past the minimum the dialog stops shrinking where it stands instead of sliding away.
-    const int minimumWidth = qMax(kStretchWidth, q->minimumWidth());
-    const int minimumHeight = qMax(kStretchHeight, q->minimumHeight());
+    const int minimumWidth = qMax(kStretchStripWidth, q->minimumWidth());
+    const int minimumHeight = qMax(kStretchStripHeight, q->minimumHeight());
     if (g.width() < minimumWidth) {
         g.moveLeft(q->geometry().left());
         g.setWidth(minimumWidth);
@@ -268,8 +220,9 @@ void ZtDialogPrivate::stretch()
 
 void ZtDialogPrivate::endStretch()
 {
+    Q_Q(ZtDialog);
     pressed = false;
-    calculateStretchRects();
+    regions.compute(q->size(), WindowStretchRegions::AllEdges);
     ui.pDialogTitle->calculateCurrentStrechRect();
 }
 
@@ -296,6 +249,37 @@ void ZtDialogPrivate::startCloseAnimation(const QRect& target)
     QObject::connect(animation, &QAbstractAnimation::finished, q, &ZtDialog::OnDoneAnimaFinished);
     closeAnimation = animation;
     animation->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+// Drops a close that is still animating; true when there was one.
+bool ZtDialogPrivate::cancelClose()
+{
+    Q_Q(ZtDialog);
+    QAbstractAnimation* animation = closeAnimation;
+    if (!animation)
+        return false;
+    closeAnimation = nullptr;
+    QObject::disconnect(animation, nullptr, q, nullptr);
+    animation->stop();   // deletes itself
+    showLivePage();
+    restoreShape();
+    return true;
+}
+
+void ZtDialogPrivate::showLivePage()
+{
+    Q_Q(ZtDialog);
+    if (pages && q->layout() == pages)
+        pages->setCurrentWidget(ui.pBackgroundWidget);
+}
+
+// The opacity, minimum size and geometry from before the close animation.
+void ZtDialogPrivate::restoreShape()
+{
+    Q_Q(ZtDialog);
+    q->setWindowOpacity(savedOpacity);
+    q->setMinimumSize(savedMinimumSize);
+    q->setGeometry(savedGeometry);
 }
 
 void ZtDialogPrivate::applyBorderImage()
@@ -350,6 +334,11 @@ void ZtDialog::AddCentralWidget(QWidget* widget)
     }
     QWidget* frame = d->ui.pCentralFrame;
     auto* grid = qobject_cast<QGridLayout*>(frame->layout());
+    if (frame->layout() && !grid) {
+        // A derived dialog that lays out the frame itself places content through its own call.
+        qWarning("ZtDialog::AddCentralWidget: %s lays out its central frame itself", metaObject()->className());
+        return;
+    }
     if (!grid) {
         grid = new QGridLayout(frame);
         grid->setContentsMargins(0, 0, 0, 0);
@@ -456,8 +445,20 @@ void ZtDialog::OnCloseBtmClicked()
     close();
 }
 
+void ZtDialog::setVisible(bool visible)
+{
+    Q_D(ZtDialog);
+    if (visible)
+        d->cancelClose();
+    QDialog::setVisible(visible);
+}
+
 int ZtDialog::exec()
 {
+    Q_D(ZtDialog);
+    // A dialog still on screen while it shrinks is hidden first, so that exec() shows it modal.
+    if (d->cancelClose())
+        QDialog::setVisible(false);
     const QPointer<ZtDialog> guard(this);
     execDialogs().append(this);
     const int result = QDialog::exec();
@@ -546,8 +547,8 @@ void ZtDialog::mouseMoveEvent(QMouseEvent* event)
             d->currentPoint = event->globalPos();
             d->stretch();
         } else {
-            d->stretchState = d->stretchStateAt(event->pos());
-            setCursor(cursorFor(d->stretchState));
+            d->stretchState = d->regions.stateAt(event->pos());
+            setCursor(StretchCursor(d->stretchState));
         }
     }
     QDialog::mouseMoveEvent(event);
@@ -563,7 +564,7 @@ void ZtDialog::resizeEvent(QResizeEvent* event)
 void ZtDialog::showEvent(QShowEvent* event)
 {
     Q_D(ZtDialog);
-    d->calculateStretchRects();
+    d->regions.compute(size(), WindowStretchRegions::AllEdges);
     QDialog::showEvent(event);
 }
 
@@ -589,18 +590,14 @@ void ZtDialog::OnDoneAnimaFinished()
     if (d->closeAnimation)
         d->closeAnimation->setParent(nullptr);
     d->closeAnimation = nullptr;
-    if (d->pages && layout() == d->pages)
-        d->pages->setCurrentWidget(d->ui.pBackgroundWidget);
+    d->showLivePage();
     const QPointer<ZtDialog> guard(this);
     QDialog::done(d->pendingResult);
     if (!guard)
         return;
     QCoreApplication::processEvents();
-    if (!guard)
-        return;
-    setWindowOpacity(d->savedOpacity);
-    setMinimumSize(d->savedMinimumSize);
-    setGeometry(d->savedGeometry);
+    if (guard)
+        d->restoreShape();
 }
 
 void ZtDialog::OnStartTitleStretch(int state, QPoint point)

@@ -61,6 +61,9 @@ public:
     /// Rejects every dialog that is inside exec(), oldest first.
     static void QuitExec();
 
+    /// Showing a dialog while it shrinks away drops the pending close.
+    void setVisible(bool visible) override;
+
 public slots:
     virtual void OnCloseBtmClicked();
     int exec() override;

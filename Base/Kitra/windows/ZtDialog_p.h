@@ -1,5 +1,6 @@
 #pragma once
 
+#include "WindowStretch_p.h"
 #include "ZtBaseWindowTitle.h"
 #include "ZtDialog.h"
 #include "ui_ZtDialog.h"
@@ -9,8 +10,6 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
-
-#include <utility>
 
 class QAbstractAnimation;
 class QHBoxLayout;
@@ -37,11 +36,12 @@ public:
     QToolButton* addTitleButton(const char* objectName, const QString& toolTip);
     void installPages();
     void applySkin();
-    void calculateStretchRects();
-    StretchState stretchStateAt(const QPoint& pos) const;
     void stretch();
     void endStretch();
     void startCloseAnimation(const QRect& target);
+    bool cancelClose();
+    void showLivePage();
+    void restoreShape();
     void applyBorderImage();
 
     ZtDialog* q_ptr;
@@ -61,14 +61,7 @@ public:
     QSize savedMinimumSize;
     bool closeAnimaEnabled = true;
 
-    QRect topLeftRect;
-    QRect bottomLeftRect;
-    QRect topRightRect;
-    QRect bottomRightRect;
-    QRect topRect;
-    QRect rightRect;
-    QRect bottomRect;
-    QRect leftRect;
+    WindowStretchRegions regions;
 
     bool pressed = false;
     StretchState stretchState = ZtBaseWindowTitle::STRETCH_NONE;

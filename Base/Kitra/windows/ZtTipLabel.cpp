@@ -27,6 +27,12 @@ const int kMaxTextHeight = 200;
 
 } // namespace
 
+void ZtTipLabelPrivate::setFadeTime(ZtTipLabel* tip, int milliseconds)
+{
+    tip->d_func()->fadeIn->setDuration(milliseconds);
+    tip->d_func()->fadeOut->setDuration(milliseconds);
+}
+
 ZtTipLabel* ZtTipLabel::Instance()
 {
     static QPointer<ZtTipLabel> instance;

@@ -8,9 +8,14 @@ class QTextEdit;
 
 namespace ZtGUI {
 
+class ZtTipLabel;
+
 class ZtTipLabelPrivate
 {
 public:
+    /// For the library's own tests: the length of each fade (1000 ms).
+    static void setFadeTime(ZtTipLabel* tip, int milliseconds);
+
     QTextEdit* textArea = nullptr;          // child, object name m_tipLabel
     int side = 4;                           // 0 right, 1 left, 2 above, 3 below the anchor
     QBasicTimer displayTimer;
