@@ -8,6 +8,15 @@
 using namespace ZtGUI;
 using namespace SceneWallTest;
 
+namespace {
+// A press or release of `button` while `held` stays down, as a window system reports a chord.
+void chord(QWidget* widget, QEvent::Type type, const QPoint& pos, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    QMouseEvent event(type, pos, widget->mapToGlobal(pos), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+} // namespace
+
 class tst_SceneWall : public QObject
 {
     Q_OBJECT
@@ -17,14 +26,6 @@ private slots:
     {
         KitraTest::failOnUnexpectedWarnings();
         useShippedSkin();
-    }
-
-    void defaultRectangle()
-    {
-        const StructScaleRect r;
-        QCOMPARE_SCALE(r, 0.0, 0.0, 0.0, 0.0);
-        QVERIFY(r.bFreeMode);
-        QVERIFY(QMetaType::type("ZtGUI::StructScaleRect") != QMetaType::UnknownType);
     }
 
     void gridLinesFollowRowsAndColumns_data()
@@ -110,13 +111,20 @@ private slots:
         QCOMPARE(wall->OpenWindow(0, rect(0.5, 0, 1, 0.5), "b"), 1);
         QCOMPARE(wall->OpenWindow(0, rect(0, 0.5, 0.5, 1), "c"), 2);
         QCOMPARE(wall.window(0, 2)->GetTitle(), QStringLiteral("Window 3"));
+        wall->SetSelectedWindowIndexs(0, 0);
+        QSignalSpy selection(wall.get(), &ZtTVWallNormalWnd::SignalWindowSelectedChanged);
         QVERIFY(wall->DeleteWindow(0, 0));
+        QCOMPARE(selection.count(), 1);                                // it was selected
+        QCOMPARE(selection.at(0).at(0).toInt(), 0);
         QCOMPARE(wall->GetWindowCount(0), 2);
         QCOMPARE(wall->GetAllWindowIndexs(0), (QList<int>{0, 1}));
         QCOMPARE(wall->GetWindowUserData(0, 0), QVariant("b"));
         QCOMPARE(wall.window(0, 0)->GetTitle(), QStringLiteral("Window 1"));
         QCOMPARE(wall.window(0, 1)->GetTitle(), QStringLiteral("Window 2"));
         QCOMPARE(wall->OpenWindow(0, rect(0.5, 0.5, 1, 1), "d"), 2);   // the freed number is reused
+        QVERIFY(wall->DeleteWindow(0, 1));
+        QCOMPARE(selection.count(), 1);                                // an unselected one is not reported
+        QCOMPARE(wall.window(0, 1)->GetTitle(), QStringLiteral("Window 2"));
         wall->DeleteAllWindows();
         QCOMPARE(wall->GetWindowCount(0), 0);
         QVERIFY(wall->DeleteAllScreen());
@@ -607,8 +615,12 @@ private slots:
         Wall wall;
         wall.addScreen(rect(0, 0, 1, 1));
         const QPoint middle(300, 150);
+        QTest::mouseMove(wall.viewport(), middle);      // through the window system: the view sees the mouse enter
+        const QPointF under = wall->mapToScene(middle);
         KitraTest::wheel(wall.viewport(), middle, 6);
         QCOMPARE(wall->transform().m11(), 10.0);
+        // The point under the mouse stays, but for the scroll rounding of each step (centred: 90 away).
+        QVERIFY(QLineF(wall->mapToScene(middle), under).length() < 5.0);
         QCOMPARE(wall->transform().m22(), 10.0);
         KitraTest::wheel(wall.viewport(), middle, -1);
         QVERIFY(qAbs(wall->transform().m11() - 10.0 / 1.5) < 1e-9);
@@ -644,11 +656,123 @@ private slots:
         QCOMPARE(area.count(), 1);
     }
 
-    void dragDropModesStayEmpty()
+    // Screens lay out from the scene rectangle; were it grown from the items' bounds, each layout
+    // would grow it again.
+    void sceneFollowsTheWallAlone_data()
+    {
+        QTest::addColumn<bool>("shownFirst");
+        QTest::newRow("built, then shown") << false;
+        QTest::newRow("shown, then squeezed to nothing") << true;
+    }
+    void sceneFollowsTheWallAlone()
+    {
+        QFETCH(bool, shownFirst);
+        ZtTVWallNormalWnd wall;
+        wall.setFrameShape(QFrame::NoFrame);
+        wall.resize(800, 400);
+        if (shownFirst) {
+            wall.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&wall));
+        }
+        wall.SetTVWallGridCount(4, 4);
+        wall.AddScreen(rect(0.1678, 0.99726, 0.5929, 0.99991), {});
+        wall.OpenWindow(0, rect(0.781, 0.950, 0.976, 0.984), {});
+        wall.AddScreen(rect(0.2053, 0.5731, 0.4230, 0.8263), QVariant(1));
+        if (shownFirst)
+            wall.resize(0, 0);
+        else
+            QCOMPARE(wall.sceneRect(), QRectF(wall.viewport()->contentsRect()));
+        wall.resize(800, 400);
+        wall.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wall));
+        QCOMPARE(wall.sceneRect(), QRectF(0, 0, 800, 400));
+        for (QGraphicsItem* item : wall.scene()->items()) {
+            if (item->data(101) == QVariant(1))
+                QCOMPARE(static_cast<QGraphicsWidget*>(item)->geometry(), QRectF(QPointF(164, 229), QPointF(338, 331)));
+        }
+    }
+
+    // The host closes the window that the operator is dragging: the drag ends there.
+    void closingTheDraggedWindowEndsItsDrag_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("single selection") << int(ZtTVWallNormalWnd::SingleSelection);
+        QTest::newRow("multi-selection") << int(ZtTVWallNormalWnd::MultiSelection);
+    }
+    void closingTheDraggedWindowEndsItsDrag()
+    {
+        QFETCH(int, mode);
+        Wall wall;
+        wall.addScreen(rect(0, 0, 0.5, 0.5));                       // 400 x 200
+        wall->OpenWindow(0, rect(0.1, 0.1, 0.3, 0.5), {});
+        wall->OpenWindow(0, rect(0.5, 0.1, 0.7, 0.5), {});          // x 200 .. 280
+        wall->SetWindowSelectionMode(ZtTVWallNormalWnd::SelectionMode(mode));
+        KitraTest::click(wall.viewport(), wall.bodyOf(0, 1));
+        KitraTest::click(wall.viewport(), wall.bodyOf(0, 0));
+        const QPoint start = wall.bodyOf(0, 0);
+        KitraTest::press(wall.viewport(), start);
+        KitraTest::move(wall.viewport(), start + QPoint(30, 0));
+        KitraTest::move(wall.viewport(), start + QPoint(60, 0));
+        QVERIFY(wall->DeleteWindow(0, 0));
+        KitraTest::release(wall.viewport(), start + QPoint(60, 0));
+        QCOMPARE(wall.window(0, 0)->geometry(), QRectF(200, 20, 80, 80));   // drawn where its rectangle says
+
+        QSignalSpy geo(wall.get(), &ZtTVWallNormalWnd::SignalWindowGeoChanged);
+        KitraTest::drag(wall.viewport(), wall.bodyOf(0, 0), wall.bodyOf(0, 0) - QPoint(40, 0));
+        QCOMPARE(geo.count(), 1);
+        QCOMPARE_SCALE(scaleOf(geo.at(0).at(2)), 0.4, 0.1, 0.6, 0.5);
+    }
+
+    // A press and release without movement draws nothing, whatever a switch of the mode left.
+    void modeSwitchDuringADrawLeavesNothingBehind_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("drawing, then multi-selection")
+            << int(ZtTVWallNormalWnd::SingleSelection) << int(ZtTVWallNormalWnd::MultiSelection);
+        QTest::newRow("band, then single selection")
+            << int(ZtTVWallNormalWnd::MultiSelection) << int(ZtTVWallNormalWnd::SingleSelection);
+    }
+    void modeSwitchDuringADrawLeavesNothingBehind()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        Wall wall;
+        wall.addScreen(rect(0, 0, 0.5, 0.5));
+        wall->OpenWindow(0, rect(0.5, 0.5, 0.9, 0.9), {});
+        wall->SetWindowSelectionMode(ZtTVWallNormalWnd::SelectionMode(from));
+        QSignalSpy draw(wall.get(), &ZtTVWallNormalWnd::SignalDrawAreaOpenWindow);
+        QSignalSpy selection(wall.get(), &ZtTVWallNormalWnd::SignalWindowSelectedChanged);
+        const QPoint start = wall.onScreen(0, QPointF(20, 20));
+        const QPoint end = wall.onScreen(0, QPointF(300, 150));         // over the window
+        KitraTest::press(wall.viewport(), start);
+        KitraTest::move(wall.viewport(), end);
+        wall->SetWindowSelectionMode(ZtTVWallNormalWnd::SelectionMode(to));
+        KitraTest::release(wall.viewport(), end);
+        wall->SetWindowSelectionMode(ZtTVWallNormalWnd::SelectionMode(from));
+        KitraTest::click(wall.viewport(), start);
+        QCOMPARE(draw.count(), 0);
+        QCOMPARE(selection.count(), 0);
+        QCOMPARE(wall->GetSelectedWindowIndexs(), QList<int>());
+    }
+
+    void secondButtonKeepsTheDrawOnItsScreen()
     {
         Wall wall;
-        wall->SetWindowDragDropModes(ZtTVWallNormalWnd::DragWindow | ZtTVWallNormalWnd::DropWindow);
-        QCOMPARE(int(wall->GetWindowDragDropModes()), 0);
+        wall.addScreen(rect(0, 0, 0.5, 0.5));                       // 400 x 200
+        wall.addScreen(rect(0.5, 0, 1, 0.5));
+        QSignalSpy draw(wall.get(), &ZtTVWallNormalWnd::SignalDrawAreaOpenWindow);
+        const QPoint end = wall.onScreen(0, QPointF(300, 150));
+        KitraTest::press(wall.viewport(), wall.onScreen(0, QPointF(100, 50)));
+        KitraTest::move(wall.viewport(), wall.onScreen(0, QPointF(150, 100)));
+        chord(wall.viewport(), QEvent::MouseButtonPress, wall.onScreen(1, QPointF(100, 50)), Qt::RightButton,
+              Qt::LeftButton | Qt::RightButton);
+        KitraTest::move(wall.viewport(), end, Qt::LeftButton | Qt::RightButton);
+        chord(wall.viewport(), QEvent::MouseButtonRelease, end, Qt::RightButton, Qt::LeftButton);
+        KitraTest::release(wall.viewport(), end);
+        QCOMPARE(draw.count(), 1);
+        QCOMPARE(draw.at(0).at(0).toInt(), 0);
+        QCOMPARE_SCALE(scaleOf(draw.at(0).at(1)), 0.25, 0.25, 0.75, 0.75);
     }
 
     void hostMayDeleteFromItsSlots_data()
@@ -662,6 +786,7 @@ private slots:
         QTest::newRow("screen press deletes every screen") << "screen-screens";
         QTest::newRow("selection deletes every window") << "select-windows";
         QTest::newRow("geometry deletes every screen") << "geo-screens";
+        QTest::newRow("screen selection deletes every screen") << "selected-screens";
     }
     void hostMayDeleteFromItsSlots()
     {
@@ -681,6 +806,11 @@ private slots:
             KitraTest::click(wall.viewport(), close);
             QCOMPARE(w->GetWindowCount(0), 1);
             return;
+        }
+        if (scenario == "selected-screens") {
+            connect(w, &ZtTVWallNormalWnd::SignalScreenSelectedChanged, w, [w] { w->DeleteAllScreen(); });
+            KitraTest::click(wall.viewport(), empty);
+            QCOMPARE(w->GetScreenCount(), 0);
         }
         if (scenario == "close-screens")
             connect(w, &ZtTVWallNormalWnd::SignalWindowCloseBtnClicked, w, [w] { w->DeleteAllScreen(); });

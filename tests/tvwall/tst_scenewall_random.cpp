@@ -1,6 +1,8 @@
 // Thousands of random host calls, often with invalid numbers, interleaved with random mouse
-// input, from a fixed seed (KITRA_SEED overrides it). After every step the wall must still be
-// consistent: dense numbers, counts that agree, windows inside their screens, no warning.
+// input, from a fixed seed (KITRA_SEED overrides it). The host also closes the window being dragged
+// and switches the selection mode in the middle of drags. After every step the wall must still be
+// consistent: dense numbers, counts that agree, windows inside their screens and, between gestures,
+// drawn where their rectangles say; a click draws nothing; no warning.
 #include "SceneWall.h"
 
 #include <QRandomGenerator>
@@ -15,7 +17,14 @@ const int kSteps = 3000;
 class Fuzzer
 {
 public:
-    Fuzzer(Wall& wall, quint32 seed) : m_wall(wall), m_random(seed) {}
+    Fuzzer(Wall& wall, quint32 seed) : m_wall(wall), m_random(seed)
+    {
+        QObject::connect(wall.get(), &ZtTVWallNormalWnd::SignalDrawAreaOpenWindow, wall.get(), [this] { ++m_draws; });
+    }
+
+    bool pressed() const { return m_pressed; }
+    /// What the last mouse step did wrong, if anything.
+    QString problem() const { return m_problem; }
 
     int number(int count) { return m_random.bounded(-1, count + 1); }     // -1 and count are invalid
     double fraction() { return m_random.bounded(1.0); }
@@ -86,10 +95,13 @@ public:
             return "delete windows";
         case 14:
             KitraTest::wheel(m_wall.viewport(), randomPoint(), chance(50) ? 1 : -1);
+            m_moved = true;     // a zoom moves the scene under a held button, as a drag does
             return "wheel";
         case 15:
-            if (chance(20))
+            if (chance(20)) {
                 w->RecoverEagleEye();
+                m_moved = true;
+            }
             return "recover";
         default:
             return mouse();
@@ -107,14 +119,21 @@ private:
     QString mouse()
     {
         QWidget* viewport = m_wall.viewport();
+        m_problem.clear();
+        if (m_pressed && chance(15))
+            return interrupt();
         if (!m_pressed) {
             QPoint at = randomPoint();
+            m_pressedWindow = nullptr;
             const int screens = m_wall->GetScreenCount();
             if (screens > 0 && chance(70)) {
                 const int s = m_random.bounded(screens);
                 const int windows = m_wall->GetWindowCount(s);
                 if (windows > 0) {
-                    ZtTVWallNormalWindow* window = m_wall.window(s, m_random.bounded(windows));
+                    m_pressedScreen = s;
+                    m_pressedNumber = m_random.bounded(windows);
+                    ZtTVWallNormalWindow* window = m_wall.window(s, m_pressedNumber);
+                    m_pressedWindow = window;
                     const QRectF r = window->boundingRect();
                     at = m_wall->mapFromScene(window->mapToScene(
                         QPointF(r.width() * fraction(), r.height() * fraction())));
@@ -128,21 +147,48 @@ private:
             KitraTest::press(viewport, at, m_button);
             m_at = at;
             m_pressed = true;
+            m_moved = false;
             return "press";
         }
         if (chance(70)) {
             m_at += QPoint(m_random.bounded(-60, 61), m_random.bounded(-40, 41));
             KitraTest::move(viewport, m_at, m_button);
+            m_moved = true;
             return "move";
         }
+        const int draws = m_draws;
         KitraTest::release(viewport, m_at, m_button);
         m_pressed = false;
+        if (!m_moved && m_draws != draws)
+            m_problem = QStringLiteral("a click drew an area");
         return "release";
+    }
+
+    // The host in the middle of the operator's gesture: closes the pressed window or switches the
+    // selection mode.
+    QString interrupt()
+    {
+        ZtTVWallNormalWnd* w = m_wall.get();
+        if (chance(50)) {
+            w->SetWindowSelectionMode(ZtTVWallNormalWnd::SelectionMode(m_random.bounded(3)));
+            return "mode switch during a drag";
+        }
+        if (m_pressedWindow && m_pressedWindow == m_wall.window(m_pressedScreen, m_pressedNumber)) {
+            w->DeleteWindow(m_pressedScreen, m_pressedNumber);
+            return "pressed window closed";
+        }
+        return "nothing during a drag";
     }
 
     Wall& m_wall;
     QRandomGenerator m_random;
     bool m_pressed = false;
+    bool m_moved = false;
+    int m_draws = 0;
+    QString m_problem;
+    QPointer<ZtTVWallNormalWindow> m_pressedWindow;
+    int m_pressedScreen = -1;
+    int m_pressedNumber = -1;
     QPoint m_at;
     Qt::MouseButton m_button = Qt::LeftButton;
 };
@@ -152,8 +198,24 @@ QString describe(const StructScaleRect& r)
     return QStringLiteral("(%1, %2, %3, %4)").arg(r.dLeft).arg(r.dTop).arg(r.dRight).arg(r.dBottom);
 }
 
+// Between gestures a window is drawn where its rectangle puts it (up to the precision, within
+// which a drag changes no rectangle).
+QString checkPlacement(ZtTVWallNormalScreen* screen, int s, int i, const StructScaleRect& r)
+{
+    const QSizeF size = screen->boundingRect().size();
+    const QRectF expected(size.width() * r.dLeft, size.height() * r.dTop, size.width() * (r.dRight - r.dLeft),
+                          size.height() * (r.dBottom - r.dTop));
+    const QRectF drawn = screen->GetWindow(i)->geometry();
+    const double slackX = 0.002 * size.width() + 1e-6;
+    const double slackY = 0.002 * size.height() + 1e-6;
+    if (qAbs(drawn.left() - expected.left()) > slackX || qAbs(drawn.right() - expected.right()) > slackX
+        || qAbs(drawn.top() - expected.top()) > slackY || qAbs(drawn.bottom() - expected.bottom()) > slackY)
+        return QStringLiteral("screen %1 window %2 drawn away from its rectangle %3").arg(s).arg(i).arg(describe(r));
+    return QString();
+}
+
 // Empty when the wall is consistent, else what is wrong.
-QString checkInvariants(const Wall& wall)
+QString checkInvariants(const Wall& wall, bool gesture)
 {
     ZtTVWallNormalWnd* w = wall.get();
     int screenItems = 0;
@@ -191,6 +253,9 @@ QString checkInvariants(const Wall& wall)
                 return QStringLiteral("screen %1 window %2 left its screen: %3").arg(s).arg(i).arg(describe(r));
             if (screen->GetWindow(i)->parentItem() != screen)
                 return QStringLiteral("screen %1 window %2 moved to another screen").arg(s).arg(i);
+            const QString placement = gesture ? QString() : checkPlacement(screen, s, i, r);
+            if (!placement.isEmpty())
+                return placement;
         }
     }
     if (w->GetSelectedScreenIndex() != firstSelected)
@@ -230,7 +295,7 @@ private slots:
         Fuzzer fuzzer(wall, used);
         for (int i = 0; i < kSteps; ++i) {
             const QString action = fuzzer.step();
-            const QString problem = checkInvariants(wall);
+            const QString problem = fuzzer.problem().isEmpty() ? checkInvariants(wall, fuzzer.pressed()) : fuzzer.problem();
             QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("seed %1, step %2 (%3): %4")
                                                        .arg(used).arg(i).arg(action, problem)));
             if (QTest::currentTestFailed())

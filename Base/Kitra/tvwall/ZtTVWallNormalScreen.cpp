@@ -1,28 +1,18 @@
 #include "ZtTVWallNormalScreen.h"
 #include "ZtTVWallNormalScreen_p.h"
 
-#include "ZtTVWallNormalTitleItem.h"
+#include "KitraGuard_p.h"
+#include "ZtTVWallItemData_p.h"
 #include "ZtTVWallNormalWindow.h"
 #include "ZtTVWallNormalWnd.h"
 
-#include <QApplication>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
-#include <QGraphicsSceneHoverEvent>
-#include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 
 namespace ZtGUI {
 
 namespace {
-
-const int kButtonIdKey = 100;
-const int kUserDataKey = 101;
-const int kFreeModeKey = 102;
-const uint kScreenCloseButtonId = 200;
-const qreal kZoneMargin = 6.0;
-const qreal kMinWidth = 50.0;
-const qreal kMinHeight = 25.0;
 
 QGraphicsRectItem* makeOverlay(QGraphicsItem* parent, const QColor& fill, qreal z)
 {
@@ -32,17 +22,6 @@ QGraphicsRectItem* makeOverlay(QGraphicsItem* parent, const QColor& fill, qreal 
     item->setZValue(z);
     item->hide();
     return item;
-}
-
-StructScaleRect toScale(const QRectF& r, const QSizeF& area)
-{
-    return StructScaleRect(r.x() / area.width(), r.y() / area.height(), r.right() / area.width(),
-                           r.bottom() / area.height(), true);
-}
-
-bool isEdgeZone(int zone)
-{
-    return zone >= 1 && zone <= 8;
 }
 
 // Runs `action` on a window that exists; false for a number that names none.
@@ -55,40 +34,7 @@ bool withWindow(ZtTVWallNormalWindow* window, Action action)
     return true;
 }
 
-Qt::CursorShape cursorOfZone(int zone)
-{
-    switch (zone) {
-    case 1: case 5: return Qt::SizeHorCursor;
-    case 2: case 6: return Qt::SizeFDiagCursor;
-    case 3: case 7: return Qt::SizeVerCursor;
-    case 4: case 8: return Qt::SizeBDiagCursor;
-    default: return Qt::ArrowCursor;
-    }
-}
-
 } // namespace
-
-int ZtTVWallHitZone(const QRectF& w, const QPointF& p)
-{
-    if (!w.contains(p))
-        return 0;
-    const qreal m = kZoneMargin;
-    const QRectF zones[] = {
-        QRectF(w.left(), w.top() + m, m, w.height() - 2 * m),            // 1 left
-        QRectF(w.left(), w.top(), m, m),                                 // 2 top-left
-        QRectF(w.left() + m, w.top(), w.width() - 2 * m, m),             // 3 top
-        QRectF(w.right() - m, w.top(), m, m),                            // 4 top-right
-        QRectF(w.right() - m, w.top() + m, m, w.height() - 2 * m),       // 5 right
-        QRectF(w.right() - m, w.bottom() - m, m, m),                     // 6 bottom-right
-        QRectF(w.left() + m, w.bottom() - m, w.width() - 2 * m, m),      // 7 bottom
-        QRectF(w.left(), w.bottom() - m, m, m),                          // 8 bottom-left
-    };
-    for (int i = 0; i < 8; ++i) {
-        if (zones[i].contains(p))
-            return i + 1;
-    }
-    return 9;
-}
 
 int ZtTVWallNormalScreenPrivate::selectionMode() const
 {
@@ -103,7 +49,7 @@ bool ZtTVWallNormalScreenPrivate::windowsSelectable() const
 
 double ZtTVWallNormalScreenPrivate::precision() const
 {
-    return owner ? owner->GetWindowScalePrecision() : 0.002;
+    return owner ? owner->GetWindowScalePrecision() : kTVWallScalePrecision;
 }
 
 void ZtTVWallNormalScreenPrivate::layout()
@@ -128,10 +74,22 @@ int ZtTVWallNormalScreenPrivate::indexOf(const QGraphicsItem* item) const
     return -1;
 }
 
-void ZtTVWallNormalScreenPrivate::retitleWindows()
+void ZtTVWallNormalScreenPrivate::retitleWindows(int from)
 {
-    for (int i = 0; i < windows.size(); ++i)
+    for (int i = from; i < windows.size(); ++i)
         windows.at(i)->SetTitle(QStringLiteral("%1 %2").arg(ZtTVWallNormalScreen::tr("Window")).arg(i + 1));
+}
+
+bool ZtTVWallNormalScreenPrivate::removeWindow(int index)
+{
+    ZtTVWallNormalWindow* window = windows.takeAt(index);
+    const bool wasSelected = window->isSelected();
+    dragStart.remove(window);
+    // A gesture ends with the window it began on: no release will come for it.
+    if (window == pressedWindow)
+        endGesture();
+    delete window;
+    return wasSelected;
 }
 
 void ZtTVWallNormalScreenPrivate::connectReports(ZtTVWallNormalWindow* window, bool connected)
@@ -147,230 +105,6 @@ void ZtTVWallNormalScreenPrivate::connectReports(ZtTVWallNormalWindow* window, b
     QObject::connect(window, &ZtTVWallNormalWindow::SignalGeoChanged, q, &ZtTVWallNormalScreen::OnGeoChanged);
 }
 
-QRectF ZtTVWallNormalScreenPrivate::spannedRect(const QPointF& to) const
-{
-    return QRectF(QPointF(qMin(pressPos.x(), to.x()), qMin(pressPos.y(), to.y())),
-                  QPointF(qMax(pressPos.x(), to.x()), qMax(pressPos.y(), to.y())));
-}
-
-void ZtTVWallNormalScreenPrivate::showBand(const QPointF& to)
-{
-    bandRectItem->setRect(spannedRect(to));
-    bandRectItem->show();
-    banding = true;
-}
-
-bool ZtTVWallNormalScreenPrivate::selectWindowsInBand()
-{
-    const QRectF band = bandRectItem->rect();
-    bandRectItem->hide();
-    banding = false;
-    bool changed = false;
-    for (ZtTVWallNormalWindow* window : qAsConst(windows)) {
-        if (!window->isSelected() && window->geometry().intersects(band)) {
-            window->setSelected(true);
-            changed = true;
-        }
-    }
-    return changed;
-}
-
-void ZtTVWallNormalScreenPrivate::resetDrag()
-{
-    resizeZone = 0;
-    resizing = false;
-    moving = false;
-    dragStart.clear();
-    resizeOffsetRight = 0.0;
-    resizeOffsetBottom = 0.0;
-}
-
-void ZtTVWallNormalScreenPrivate::windowPressed(ZtTVWallNormalWindow* window, int index, QGraphicsSceneMouseEvent* event)
-{
-    Q_Q(ZtTVWallNormalScreen);
-    QPointer<ZtTVWallNormalScreen> self(q);
-    QPointer<ZtTVWallNormalWindow> alive(window);
-    pressPos = window->mapToParent(event->pos());
-    resizeZone = ZtTVWallHitZone(window->boundingRect(), event->pos());
-    resizing = event->button() == Qt::LeftButton && isEdgeZone(resizeZone);
-    if (resizeZone >= 5 && resizeZone <= 7) {
-        const QRectF g = window->geometry();
-        resizeOffsetRight = g.right() - pressPos.x();
-        resizeOffsetBottom = g.bottom() - pressPos.y();
-    }
-
-    const int mode = selectionMode();
-    if (mode == ZtTVWallNormalWnd::SingleSelection) {
-        const bool wasSelected = window->isSelected();
-        q->scene()->clearSelection();
-        q->setSelected(true);
-        if (!self || !alive)
-            return;
-        window->setSelected(true);
-        if (!wasSelected)
-            emit q->SignalWindowSelectedChanged();
-    } else if (mode == ZtTVWallNormalWnd::MultiSelection && !q->IsSelected()) {
-        q->scene()->clearSelection();
-        emit q->SignalWindowSelectedChanged();
-    }
-    if (self && alive && window->IsFreeMode())
-        emit q->SignalWindowEvent(index, event);
-}
-
-void ZtTVWallNormalScreenPrivate::moveGroup(const QPointF& vector)
-{
-    Q_Q(ZtTVWallNormalScreen);
-    QRectF group;
-    for (auto it = dragStart.cbegin(); it != dragStart.cend(); ++it)
-        group |= QRectF(it.value(), it.key()->size());
-    // The group moves as one and stops when its outer window reaches the screen's edge.
-    const QRectF area = q->boundingRect();
-    const qreal dx = qMax(area.left() - group.left(), qMin(area.right() - group.right(), vector.x()));
-    const qreal dy = qMax(area.top() - group.top(), qMin(area.bottom() - group.bottom(), vector.y()));
-    for (auto it = dragStart.cbegin(); it != dragStart.cend(); ++it)
-        it.key()->setPos(it.value() + QPointF(dx, dy));
-}
-
-QRectF ZtTVWallNormalScreenPrivate::resizedGeometry(const ZtTVWallNormalWindow* window, const QPointF& p,
-                                                    const QPointF& d) const
-{
-    Q_Q(const ZtTVWallNormalScreen);
-    const QRectF s = q->boundingRect();
-    const QRectF g = window->geometry();
-    const qreal leftX = qMin(qMax(p.x(), s.left() + d.x()), g.right() - kMinWidth);
-    const qreal topY = qMin(qMax(p.y(), s.top() + d.y()), g.bottom() - kMinHeight);
-    const qreal width = qMax(qMin(p.x(), s.right() - resizeOffsetRight) - g.left(), kMinWidth) + resizeOffsetRight;
-    const qreal height = qMax(qMin(p.y(), s.bottom() - resizeOffsetBottom) - g.top(), kMinHeight) + resizeOffsetBottom;
-    switch (resizeZone) {
-    case 1:
-        return QRectF(QPointF(leftX - d.x(), g.top()), g.bottomRight());
-    case 2:
-        return QRectF(QPointF(leftX - d.x(), topY - d.y()), g.bottomRight());
-    case 3:
-        return QRectF(QPointF(g.left(), topY - d.y()), g.bottomRight());
-    case 4: {
-        const qreal x = qMax(qMin(p.x(), s.right()), g.left() + kMinWidth);
-        const qreal y = qMin(qMax(p.y(), s.top()), g.bottom() - kMinHeight);
-        return QRectF(QPointF(g.left(), y), QPointF(x, g.bottom()));
-    }
-    case 5:
-        return QRectF(g.topLeft(), QSizeF(width, g.height()));
-    case 6:
-        return QRectF(g.topLeft(), QSizeF(width, height));
-    case 7:
-        return QRectF(g.topLeft(), QSizeF(g.width(), height));
-    case 8: {
-        const qreal x = qMin(qMax(p.x(), s.left()), g.right() - kMinWidth);
-        const qreal y = qMax(qMin(p.y(), s.bottom()), g.top() + kMinHeight);
-        return QRectF(QPointF(x, g.top()), QPointF(g.right(), y));
-    }
-    default:
-        return g;
-    }
-}
-
-void ZtTVWallNormalScreenPrivate::windowMoved(ZtTVWallNormalWindow* window, int index, QGraphicsSceneMouseEvent* event)
-{
-    Q_Q(ZtTVWallNormalScreen);
-    QPointer<ZtTVWallNormalScreen> self(q);
-    QPointer<ZtTVWallNormalWindow> alive(window);
-    const int mode = selectionMode();
-    if (!windowsSelectable()) {
-        emit q->SignalWindowEvent(index, event);
-        return;
-    }
-    q->setSelected(true);
-    if (!self || !alive || !window->IsFreeMode())
-        return;
-    const QPointF mouse = q->mapFromScene(event->scenePos());
-    if (mode == ZtTVWallNormalWnd::MultiSelection && !window->isSelected()) {
-        showBand(mouse);
-    } else {
-        if (!moving) {
-            for (ZtTVWallNormalWindow* w : qAsConst(windows)) {
-                if (w->isSelected())
-                    dragStart.insert(w, w->pos());
-            }
-            moving = true;
-        }
-        if (!resizing) {
-            if ((event->buttons() & Qt::LeftButton) && (window->flags() & QGraphicsItem::ItemIsMovable)) {
-                window->SetReleaseEnabled(false);
-                const QPointF vector = mouse - pressPos;
-                if (vector.manhattanLength() > QApplication::startDragDistance())
-                    moveGroup(vector);
-            }
-        } else {
-            window->SetReleaseEnabled(false);
-            window->setGeometry(resizedGeometry(window, mouse, event->buttonDownPos(Qt::LeftButton)));
-        }
-    }
-    emit q->SignalWindowEvent(index, event);
-}
-
-bool ZtTVWallNormalScreenPrivate::commitDrag()
-{
-    Q_Q(ZtTVWallNormalScreen);
-    QPointer<ZtTVWallNormalScreen> self(q);
-    const QSizeF area = q->boundingRect().size();
-    if (area.isEmpty())
-        return true;
-    QList<QPointer<ZtTVWallNormalWindow>> dragged;
-    for (ZtTVWallNormalWindow* window : dragStart.keys())
-        dragged.append(window);
-    for (const QPointer<ZtTVWallNormalWindow>& window : qAsConst(dragged)) {
-        if (window)
-            window->SetScale(toScale(window->geometry(), area));
-        if (!self)
-            return false;
-    }
-    return true;
-}
-
-bool ZtTVWallNormalScreenPrivate::windowReleased(ZtTVWallNormalWindow* window, int index, QGraphicsSceneMouseEvent* event)
-{
-    Q_Q(ZtTVWallNormalScreen);
-    QPointer<ZtTVWallNormalScreen> self(q);
-    QPointer<ZtTVWallNormalWindow> alive(window);
-    const int mode = selectionMode();
-    if (mode == ZtTVWallNormalWnd::MultiSelection && banding) {
-        const bool changed = selectWindowsInBand();
-        resetDrag();
-        if (changed)
-            emit q->SignalWindowSelectedChanged();
-        return false;
-    }
-    if (windowsSelectable()) {
-        if (mode == ZtTVWallNormalWnd::MultiSelection && !moving) {
-            q->setSelected(true);
-            if (!self || !alive)
-                return false;
-            const ZtTVWallNormalTitleItem* title = window->GetTitleItem();
-            const bool onTitle = title->isVisible() && title->sceneBoundingRect().contains(event->scenePos());
-            const bool select = !window->isSelected();
-            if (!onTitle && (select || event->button() == Qt::LeftButton)) {
-                window->setSelected(select);
-                emit q->SignalWindowSelectedChanged();
-                if (!self || !alive)
-                    return false;
-            }
-        }
-        if (!commitDrag() || !alive)
-            return false;
-    }
-    resetDrag();
-    emit q->SignalWindowEvent(index, event);
-    return self && alive;
-}
-
-void ZtTVWallNormalScreenPrivate::windowHovered(ZtTVWallNormalWindow* window, QGraphicsSceneHoverEvent* event)
-{
-    Q_Q(ZtTVWallNormalScreen);
-    const int zone = ZtTVWallHitZone(window->boundingRect(), event->pos());
-    const bool grip = resizing || (isEdgeZone(zone) && window->isSelected());
-    window->setCursor(grip && q->IsFreeMode() ? cursorOfZone(resizing ? resizeZone : zone) : Qt::ArrowCursor);
-}
-
 ZtTVWallNormalScreen::ZtTVWallNormalScreen(ZtTVWallNormalWnd* owner, int rowSpan, int colSpan, QGraphicsItem* parent)
     : QGraphicsWidget(parent)
     , d_ptr(new ZtTVWallNormalScreenPrivate(this))
@@ -383,7 +117,7 @@ ZtTVWallNormalScreen::ZtTVWallNormalScreen(ZtTVWallNormalWnd* owner, int rowSpan
     d->bandRectItem = makeOverlay(this, QColor(255, 255, 255, 0), 65534.0);
     setFlag(ItemIsSelectable, true);
     setAcceptDrops(true);
-    setData(kFreeModeKey, true);
+    setData(TVWallItemData::FreeMode, true);
     if (scene()) {
         d->layoutScene = scene();
         connect(scene(), &QGraphicsScene::sceneRectChanged, this, &ZtTVWallNormalScreen::OnSceneRectChanged);
@@ -448,18 +182,18 @@ QString ZtTVWallNormalScreen::GetContentText() const
 
 void ZtTVWallNormalScreen::SetUserData(const QVariant& userData)
 {
-    setData(kUserDataKey, userData);
+    setData(TVWallItemData::UserData, userData);
 }
 
 QVariant ZtTVWallNormalScreen::GetUserData() const
 {
-    return data(kUserDataKey);
+    return data(TVWallItemData::UserData);
 }
 
 void ZtTVWallNormalScreen::SetFreeMode(bool freeMode)
 {
     Q_D(ZtTVWallNormalScreen);
-    setData(kFreeModeKey, freeMode);
+    setData(TVWallItemData::FreeMode, freeMode);
     for (ZtTVWallNormalWindow* window : qAsConst(d->windows)) {
         window->SetFreeMode(freeMode);
         d->connectReports(window, freeMode);
@@ -468,7 +202,7 @@ void ZtTVWallNormalScreen::SetFreeMode(bool freeMode)
 
 bool ZtTVWallNormalScreen::IsFreeMode() const
 {
-    return data(kFreeModeKey).toBool();
+    return data(TVWallItemData::FreeMode).toBool();
 }
 
 void ZtTVWallNormalScreen::SetWindowTitleShow(bool show)
@@ -515,11 +249,8 @@ bool ZtTVWallNormalScreen::DeleteWindow(int iWindow)
     Q_D(ZtTVWallNormalScreen);
     if (iWindow < 0 || iWindow >= d->windows.size())
         return false;
-    ZtTVWallNormalWindow* window = d->windows.takeAt(iWindow);
-    const bool wasSelected = window->isSelected();
-    d->dragStart.remove(window);
-    delete window;
-    d->retitleWindows();
+    const bool wasSelected = d->removeWindow(iWindow);
+    d->retitleWindows(iWindow);
     if (wasSelected)
         emit SignalWindowSelectedChanged();
     return true;
@@ -528,11 +259,12 @@ bool ZtTVWallNormalScreen::DeleteWindow(int iWindow)
 void ZtTVWallNormalScreen::DeleteAllWindows()
 {
     Q_D(ZtTVWallNormalScreen);
-    QPointer<ZtTVWallNormalScreen> self(this);
-    for (int i = d->windows.size() - 1; i >= 0 && self; --i)
-        DeleteWindow(qMin(i, d->windows.size() - 1));
-    if (self)
-        d->dragStart.clear();
+    // From the last window to the first, so that none is renumbered on the way.
+    while (!d->windows.isEmpty()) {
+        if (d->removeWindow(d->windows.size() - 1) && !EmitAlive(this, &ZtTVWallNormalScreen::SignalWindowSelectedChanged))
+            return;
+    }
+    d->endGesture();
 }
 
 int ZtTVWallNormalScreen::GetWindowCount() const
@@ -602,7 +334,10 @@ void ZtTVWallNormalScreen::ClearWindowSelection()
 
 bool ZtTVWallNormalScreen::SetWindowScale(int iWindow, const StructScaleRect& scale)
 {
-    return withWindow(GetWindow(iWindow), [&](ZtTVWallNormalWindow* window) { window->SetScale(scale); });
+    return withWindow(GetWindow(iWindow), [&](ZtTVWallNormalWindow* window) {
+        d_func()->dragStart.remove(window);     // the host's rectangle wins over a running drag
+        window->SetScale(scale);
+    });
 }
 
 bool ZtTVWallNormalScreen::GetWindowScale(int iWindow, StructScaleRect& scale) const
@@ -712,110 +447,6 @@ QVariant ZtTVWallNormalScreen::itemChange(GraphicsItemChange change, const QVari
         break;
     }
     return QGraphicsWidget::itemChange(change, value);
-}
-
-bool ZtTVWallNormalScreen::sceneEventFilter(QGraphicsItem* watched, QEvent* event)
-{
-    Q_D(ZtTVWallNormalScreen);
-    const int index = d->indexOf(watched);
-    if (index < 0)
-        return false;
-    ZtTVWallNormalWindow* window = d->windows.at(index);
-    QPointer<ZtTVWallNormalScreen> self(this);
-    QPointer<ZtTVWallNormalWindow> alive(window);
-    // Whenever a slot deleted the window or this screen, the event is eaten so that the scene
-    // delivers it to nothing that is gone.
-    switch (event->type()) {
-    case QEvent::GraphicsSceneDragEnter:
-    case QEvent::GraphicsSceneDrop:
-        emit SignalWindowEvent(index, event);
-        return true;
-    case QEvent::GraphicsSceneContextMenu:
-        if (qFuzzyCompare(window->zValue(), GetMaxWindowZValue()))
-            emit SignalWindowEvent(index, event);
-        return true;
-    case QEvent::GraphicsSceneHoverMove:
-        d->windowHovered(window, static_cast<QGraphicsSceneHoverEvent*>(event));
-        emit SignalWindowEvent(index, event);
-        return !self || !alive;
-    case QEvent::GraphicsSceneMousePress:
-        d->windowPressed(window, index, static_cast<QGraphicsSceneMouseEvent*>(event));
-        return true;
-    case QEvent::GraphicsSceneMouseMove:
-        d->windowMoved(window, index, static_cast<QGraphicsSceneMouseEvent*>(event));
-        return true;
-    case QEvent::GraphicsSceneMouseRelease:
-        return !d->windowReleased(window, index, static_cast<QGraphicsSceneMouseEvent*>(event));
-    default:
-        return false;
-    }
-}
-
-void ZtTVWallNormalScreen::mousePressEvent(QGraphicsSceneMouseEvent* event)
-{
-    Q_D(ZtTVWallNormalScreen);
-    QPointer<ZtTVWallNormalScreen> self(this);
-    QGraphicsWidget::mousePressEvent(event);
-    event->accept();
-    d->pressPos = event->pos();
-    if (!isSelected()) {
-        scene()->clearSelection();
-        setSelected(true);
-        if (!self)
-            return;
-    }
-    bool changed = false;
-    for (ZtTVWallNormalWindow* window : qAsConst(d->windows)) {
-        if (window->isSelected()) {
-            window->setSelected(false);
-            changed = true;
-        }
-    }
-    if (changed)
-        emit SignalWindowSelectedChanged();
-}
-
-void ZtTVWallNormalScreen::mouseMoveEvent(QGraphicsSceneMouseEvent* event)
-{
-    Q_D(ZtTVWallNormalScreen);
-    QGraphicsWidget::mouseMoveEvent(event);
-    if (d->selectionMode() == ZtTVWallNormalWnd::MultiSelection) {
-        d->showBand(event->pos());
-    } else {
-        // A window asked for by drawing must fit on this screen, wherever the mouse went.
-        const QRectF area = boundingRect();
-        const QPointF to(qBound(area.left(), event->pos().x(), area.right()),
-                         qBound(area.top(), event->pos().y(), area.bottom()));
-        d->drawRectItem->setRect(d->spannedRect(to));
-        d->drawRectItem->show();
-    }
-}
-
-void ZtTVWallNormalScreen::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
-{
-    Q_D(ZtTVWallNormalScreen);
-    QPointer<ZtTVWallNormalScreen> self(this);
-    if (scene()) {
-        const QGraphicsItem* hit = scene()->itemAt(event->scenePos(), QTransform());
-        if (hit && hit->data(kButtonIdKey).isValid() && hit->data(kButtonIdKey).toUInt() == kScreenCloseButtonId) {
-            emit SignalCloseBtnClicked();
-            if (!self)
-                return;
-        }
-    }
-    QGraphicsWidget::mouseReleaseEvent(event);
-    if (d->selectionMode() == ZtTVWallNormalWnd::MultiSelection) {
-        if (d->banding && d->selectWindowsInBand())
-            emit SignalWindowSelectedChanged();
-        return;
-    }
-    if (!d->drawRectItem->isVisible())
-        return;
-    const QRectF area = d->drawRectItem->rect();
-    const QSizeF size = boundingRect().size();
-    d->drawRectItem->hide();
-    if (!size.isEmpty())
-        emit SignalDrawAreaOpenWindow(toScale(area, size));
 }
 
 void ZtTVWallNormalScreen::OnSceneRectChanged(const QRectF&)

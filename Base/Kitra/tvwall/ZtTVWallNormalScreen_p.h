@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QMap>
 #include <QPointF>
+#include <QRectF>
 #include <QPointer>
 #include <QString>
 
@@ -32,23 +33,33 @@ public:
     double precision() const;
     void layout();
     int indexOf(const QGraphicsItem* item) const;
-    void retitleWindows();
+    /// Gives windows `from` onwards the title of their number.
+    void retitleWindows(int from);
+    /// Takes window `index` out of the screen and destroys it; whether it had been selected.
+    bool removeWindow(int index);
     void connectReports(ZtTVWallNormalWindow* window, bool connected);
-    QRectF spannedRect(const QPointF& to) const;
-    void showBand(const QPointF& to);
-    bool selectWindowsInBand();
-    void resetDrag();
 
-    // The operator's gestures on a window. A slot may delete the window or this screen from any
-    // signal emitted here, so nothing is touched after a signal without checking.
+    // The operator's gestures (ZtTVWallNormalScreenGestures.cpp). A slot may delete the window or
+    // this screen from any signal emitted there, so nothing is touched after a signal unchecked.
     void windowPressed(ZtTVWallNormalWindow* window, int index, QGraphicsSceneMouseEvent* event);
+    void startWindowGesture(ZtTVWallNormalWindow* window, const QGraphicsSceneMouseEvent* event);
     void windowMoved(ZtTVWallNormalWindow* window, int index, QGraphicsSceneMouseEvent* event);
+    void followMouse(ZtTVWallNormalWindow* window, const QGraphicsSceneMouseEvent* event);
     /// Whether the release goes on to the window (for its title buttons).
     bool windowReleased(ZtTVWallNormalWindow* window, int index, QGraphicsSceneMouseEvent* event);
+    /// Multi-selection click on a window; false when a slot deleted the window or the screen.
+    bool toggleWindow(ZtTVWallNormalWindow* window, const QGraphicsSceneMouseEvent* event);
     void windowHovered(ZtTVWallNormalWindow* window, QGraphicsSceneHoverEvent* event);
+    QRectF spannedRect(const QPointF& to) const;
+    void showOverlay(bool band, const QRectF& area);
+    bool selectWindowsIn(const QRectF& band);
     void moveGroup(const QPointF& vector);
     QRectF resizedGeometry(const ZtTVWallNormalWindow* window, const QPointF& mouse, const QPointF& pressInWindow) const;
+    /// False when a slot deleted the screen.
     bool commitDrag();
+    /// Hides the drawn area and the band, puts the windows of an uncommitted drag back where they
+    /// started and forgets the press: a gesture ends here, released or cut short.
+    void endGesture();
 
     ZtTVWallNormalScreen* q_ptr;
     ZtTVWallNormalWnd* owner = nullptr;
@@ -60,7 +71,8 @@ public:
     QSizeF shownContentSize;
     QFont contentFont;
     QList<ZtTVWallNormalWindow*> windows;
-    QMap<ZtTVWallNormalWindow*, QPointF> dragStart;
+    QMap<ZtTVWallNormalWindow*, QRectF> dragStart;     // the geometry each dragged window started from
+    const ZtTVWallNormalWindow* pressedWindow = nullptr;  // where the running gesture began; only compared
     bool moving = false;
     bool resizing = false;
     bool banding = false;

@@ -1,6 +1,7 @@
 #include "ZtTVWallNormalWindow.h"
 
 #include "CommonFun.h"
+#include "ZtTVWallItemData_p.h"
 #include "ZtTVWallNormalScreen.h"
 #include "ZtTVWallNormalTitleItem.h"
 
@@ -15,9 +16,6 @@
 namespace ZtGUI {
 
 namespace {
-
-const int kButtonIdKey = 100;
-const int kUserDataKey = 101;
 
 struct TitleButtonInfo
 {
@@ -63,7 +61,7 @@ public:
     ZtTVWallNormalTitleItem* titleItem = nullptr;
     StructScaleRect scale;
     StructScaleRect savedScale;
-    double precision = 0.002;
+    double precision = kTVWallScalePrecision;
     QString contentText;
     QString shownContentText;     // contentText elided to the width it was last drawn at
     qreal shownContentWidth = -1.0;
@@ -100,7 +98,7 @@ ZtTVWallNormalWindow::ZtTVWallNormalWindow(QGraphicsItem* screen, bool titleShow
         auto* button = new QGraphicsPixmapItem(skinPicture(info.file), d->titleItem);
         // The whole square counts, not only its opaque pixels.
         button->setShapeMode(QGraphicsPixmapItem::BoundingRectShape);
-        button->setData(kButtonIdKey, uint(info.id));
+        button->setData(TVWallItemData::ButtonId, uint(info.id));
         button->setToolTip(tr(info.toolTip));
         d->buttons[info.id] = button;
         d->titleItem->AddButton(button);
@@ -224,12 +222,12 @@ bool ZtTVWallNormalWindow::GetVolumeBtnStatus() const
 
 void ZtTVWallNormalWindow::SetUserData(const QVariant& userData)
 {
-    setData(kUserDataKey, userData);
+    setData(TVWallItemData::UserData, userData);
 }
 
 QVariant ZtTVWallNormalWindow::GetUserData() const
 {
-    return data(kUserDataKey);
+    return data(TVWallItemData::UserData);
 }
 
 bool ZtTVWallNormalWindow::IsMaximized() const
@@ -325,10 +323,10 @@ void ZtTVWallNormalWindow::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
         return;
     }
     const QGraphicsItem* hit = scene() ? scene()->itemAt(event->scenePos(), QTransform()) : nullptr;
-    if (!hit || !hit->data(kButtonIdKey).isValid())
+    if (!hit || !hit->data(TVWallItemData::ButtonId).isValid())
         return;
     // The host may delete this window from a slot: nothing here touches it after a signal.
-    switch (hit->data(kButtonIdKey).toInt()) {
+    switch (hit->data(TVWallItemData::ButtonId).toInt()) {
     case CloseButton:
         emit SignalCloseBtnClicked();
         break;

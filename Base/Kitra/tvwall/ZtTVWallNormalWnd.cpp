@@ -3,6 +3,7 @@
 
 #include "CommonFun.h"
 #include "ZtHorScrollBar.h"
+#include "ZtTVWallItemData_p.h"
 #include "ZtTVWallNormalEagleEye.h"
 #include "ZtTVWallNormalScene.h"
 #include "ZtTVWallNormalScreen.h"
@@ -16,7 +17,6 @@
 namespace ZtGUI {
 
 namespace {
-const double kScalePrecision = 0.002;
 const double kZoomStep = 1.5;
 const double kMaxZoom = 10.0;
 const double kMinZoom = 1.0;
@@ -31,6 +31,17 @@ int ZtTVWallNormalWndPrivate::indexOfSender() const
 {
     Q_Q(const ZtTVWallNormalWnd);
     return screens.indexOf(qobject_cast<ZtTVWallNormalScreen*>(q->sender()));
+}
+
+void ZtTVWallNormalWndPrivate::fitScene()
+{
+    Q_Q(ZtTVWallNormalWnd);
+    // Screens lay out from the scene rectangle. Left to Qt (or set to a null rectangle, which
+    // hands it back to Qt) it would grow from the items' bounds, and every layout would grow it
+    // again: an empty viewport keeps the last one.
+    const QRectF wall(q->viewport()->contentsRect());
+    if (!wall.isNull())
+        scene->setSceneRect(wall);
 }
 
 void ZtTVWallNormalWndPrivate::connectScreen(ZtTVWallNormalScreen* s)
@@ -57,6 +68,7 @@ ZtTVWallNormalWnd::ZtTVWallNormalWnd(QWidget* parent)
     m_bAudioBtnVisible = true;
     d->scene = new ZtTVWallNormalScene(this);
     setScene(d->scene);
+    d->fitScene();
     d->eagleEye = new ZtTVWallNormalEagleEye;
     d->scene->addItem(d->eagleEye);
     connect(d->eagleEye, &ZtTVWallNormalEagleEye::SignalAreaChanged, this, &ZtTVWallNormalWnd::OnEagleEyeAreaChanged);
@@ -280,7 +292,7 @@ bool ZtTVWallNormalWnd::GetWindowScale(int iScreen, int iWindow, StructScaleRect
 
 double ZtTVWallNormalWnd::GetWindowScalePrecision()
 {
-    return kScalePrecision;
+    return kTVWallScalePrecision;
 }
 
 QList<int> ZtTVWallNormalWnd::GetSelectedWindowIndexs()
@@ -415,7 +427,7 @@ void ZtTVWallNormalWnd::resizeEvent(QResizeEvent* event)
 {
     Q_D(ZtTVWallNormalWnd);
     QGraphicsView::resizeEvent(event);
-    d->scene->setSceneRect(QRectF(viewport()->contentsRect()));
+    d->fitScene();
     OnEagleEyeAreaChanged();
 }
 

@@ -20,6 +20,8 @@ public:
     ZtTVWallNormalScreen* screen(int iScreen) const;
     int indexOfSender() const;
     void connectScreen(ZtTVWallNormalScreen* screen);
+    /// The scene rectangle becomes the viewport's, whenever the viewport has one.
+    void fitScene();
 
     ZtTVWallNormalWnd* q_ptr;
     ZtTVWallNormalWnd::SelectionMode selectionMode = ZtTVWallNormalWnd::SingleSelection;
