@@ -116,6 +116,9 @@ ZtTVWallNormalScreen::ZtTVWallNormalScreen(ZtTVWallNormalWnd* owner, int rowSpan
     d->drawRectItem = makeOverlay(this, QColor(233, 234, 236, 255), 65535.0);
     d->bandRectItem = makeOverlay(this, QColor(255, 255, 255, 0), 65534.0);
     setFlag(ItemIsSelectable, true);
+    // The screen sees its windows' events before they do. One flag rather than a filter installed
+    // per window: the scene walks every installed filter for each item it removes.
+    setFiltersChildEvents(true);
     setAcceptDrops(true);
     setData(TVWallItemData::FreeMode, true);
     if (scene()) {
@@ -234,8 +237,6 @@ int ZtTVWallNormalScreen::OpenWindow(const StructScaleRect& scale, const QVarian
     window->SetScale(scale);
     window->setZValue(topZ + 1.0);
     window->SetUserData(userData);
-    if (scene())
-        window->installSceneEventFilter(this);
     d->scale.bFreeMode = scale.bFreeMode;
     d->connectReports(window, scale.bFreeMode);
     // A double click selects the window, and is reported as a selection change.
@@ -259,12 +260,20 @@ bool ZtTVWallNormalScreen::DeleteWindow(int iWindow)
 void ZtTVWallNormalScreen::DeleteAllWindows()
 {
     Q_D(ZtTVWallNormalScreen);
+    // Stacked windows share the leaves of the scene's index, and taking each one out of them costs
+    // a pass over its neighbours: the index is dropped while the screen empties and built once after.
+    const QPointer<QGraphicsScene> indexed(scene());
+    const QGraphicsScene::ItemIndexMethod method = indexed ? indexed->itemIndexMethod() : QGraphicsScene::NoIndex;
+    if (indexed)
+        indexed->setItemIndexMethod(QGraphicsScene::NoIndex);
     // From the last window to the first, so that none is renumbered on the way.
-    while (!d->windows.isEmpty()) {
-        if (d->removeWindow(d->windows.size() - 1) && !EmitAlive(this, &ZtTVWallNormalScreen::SignalWindowSelectedChanged))
-            return;
-    }
-    d->endGesture();
+    bool alive = true;
+    while (alive && !d->windows.isEmpty())
+        alive = !d->removeWindow(d->windows.size() - 1) || EmitAlive(this, &ZtTVWallNormalScreen::SignalWindowSelectedChanged);
+    if (indexed)
+        indexed->setItemIndexMethod(method);
+    if (alive)
+        d->endGesture();
 }
 
 int ZtTVWallNormalScreen::GetWindowCount() const
