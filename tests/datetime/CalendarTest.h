@@ -14,6 +14,10 @@
 
 namespace CalendarTest {
 
+/// Read once: an expectation never mixes two readings of the clock. The dated CTest runs start
+/// the programs on fixed days.
+inline const QDate kToday = QDate::currentDate();
+
 /// For initTestCase(): unexpected warnings fail, and the shipped skin is set before any calendar
 /// exists, since skin paths are built when widgets are.
 inline void prepare()
@@ -63,6 +67,27 @@ inline void clickItem(QTableWidget* grid, QTableWidgetItem* item)
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(item).center());
 }
 inline void clickDay(const QWidget* c, int day) { clickItem(dayGrid(c), dayItem(c, day)); }
+inline QPoint centreOf(const QTableWidget* grid, const QTableWidgetItem* item) { return grid->visualItemRect(item).center(); }
+
+/// Clicks (`count` 1) or double-clicks (2) at `pos` of `widget` through the window system, as an
+/// operator's mouse does: an open pop-up sees the presses first, and the input stops when a reply
+/// deletes the window.
+inline void systemClicks(QWidget* widget, const QPoint& pos, int count = 1)
+{
+    const QPointer<QWindow> window = widget->window()->windowHandle();
+    const QPointF local = widget->mapTo(widget->window(), pos), global = widget->mapToGlobal(pos);
+    QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval; // no double click with earlier input
+    for (int event = 0; event < 2 * count && window; ++event) {
+        const bool press = event % 2 == 0;
+        qt_handleMouseEvent(window, local, global, press ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton,
+                            press ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, {}, ++QTest::lastMouseTimestamp);
+    }
+}
+inline void systemClickDay(const QWidget* c, int day, int count = 1)
+{
+    QVERIFY(dayItem(c, day));
+    systemClicks(dayGrid(c)->viewport(), centreOf(dayGrid(c), dayItem(c, day)), count);
+}
 inline void clickPage(const QWidget* c, int value) { clickItem(pageGrid(c), pageItem(c, value)); }
 inline void clickButton(const QWidget* c, const char* name)
 {

@@ -6,6 +6,19 @@
 using namespace ZtGUI;
 using namespace CalendarTest;
 
+namespace {
+
+/// Today's day `months` back as a wall calendar counts: a day past the end of a shorter month
+/// falls on its last day (31 March, one month back: the end of February).
+QDate monthsBack(int months)
+{
+    const int index = kToday.year() * 12 + kToday.month() - 1 - months;
+    const QDate first(index / 12, index % 12 + 1, 1);
+    return first.addDays(qMin(kToday.day(), first.daysInMonth()) - 1);
+}
+
+} // namespace
+
 class tst_Calendar : public QObject
 {
     Q_OBJECT
@@ -23,6 +36,15 @@ class tst_Calendar : public QObject
         for (const QTableWidgetItem* item : dayGrid(c)->selectedItems())
             days << item->data(Qt::DisplayRole).toInt();
         return days;
+    }
+    /// Moves an end calendar's start: reported once, with the last second of that day selected.
+    void moveStart(const QDate& date)
+    {
+        QVector<QDateTime> reported;
+        const auto report = connect(c, &ZtCalendar::SgnDateTimeChanged, [&] { reported << c->GetSelectDate(); });
+        c->OnStartDateTimeChanged(date);
+        disconnect(report);
+        QCOMPARE(reported, QVector<QDateTime>{QDateTime(date, QTime(23, 59, 59))});
     }
     QWidget* markOf(int day) const
     {
@@ -179,14 +201,13 @@ private slots:
 
     void quickChoicesCountFromToday_data()
     {
-        const QDate today = QDate::currentDate();
         QTest::addColumn<int>("type");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<QDate>("last");
-        QTest::newRow("day") << int(ZtCalendar::DisplayDay) << QStringList{"Yesterday", "Today"} << today.addDays(-1);
-        QTest::newRow("week") << int(ZtCalendar::DisplayWeek) << QStringList{"Last week", "This week"} << today.addDays(-7);
-        QTest::newRow("month") << int(ZtCalendar::DisplayMonth) << QStringList{"Last month", "This month"} << today.addMonths(-1);
-        QTest::newRow("year") << int(ZtCalendar::DisplayYear) << QStringList{"Last year", "This year"} << today.addYears(-1);
+        QTest::newRow("day") << int(ZtCalendar::DisplayDay) << QStringList{"Yesterday", "Today"} << kToday.addDays(-1);
+        QTest::newRow("week") << int(ZtCalendar::DisplayWeek) << QStringList{"Last week", "This week"} << kToday.addDays(-7);
+        QTest::newRow("month") << int(ZtCalendar::DisplayMonth) << QStringList{"Last month", "This month"} << monthsBack(1);
+        QTest::newRow("year") << int(ZtCalendar::DisplayYear) << QStringList{"Last year", "This year"} << monthsBack(12);
     }
     void quickChoicesCountFromToday()
     {
@@ -202,7 +223,7 @@ private slots:
         clickButton(c, "BtnLast");
         QCOMPARE(c->GetSelectDate(), QDateTime(last, QTime(0, 0)));
         clickButton(c, "BtnCur");
-        QCOMPARE(c->GetSelectDate(), QDateTime(QDate::currentDate(), QTime(0, 0)));
+        QCOMPARE(c->GetSelectDate(), QDateTime(kToday, QTime(0, 0)));
         QCOMPARE(changed.count(), 2);
         c->SetLastCurBtnVisible(false);
         QCOMPARE(c->size(), QSize(210, 270));
@@ -213,8 +234,7 @@ private slots:
         select(QDate(2017, 3, 20));
         c->SetStartCalendar(false);
         c->SetRestrcitDateRange(7);
-        c->OnStartDateTimeChanged(QDate(2017, 3, 10));
-        QCOMPARE(c->GetSelectDate(), QDateTime(QDate(2017, 3, 10), QTime(23, 59, 59)));
+        moveStart(QDate(2017, 3, 10)); // back: the old value lies after the new window
         for (const char* name : {"m_MonthYearBtn", "m_PreviewBtn", "m_NextBtn"})
             QVERIFY2(!enabled(name), name);
         for (int day = 1; day <= 31; ++day)
@@ -228,7 +248,7 @@ private slots:
         QCOMPARE(c->GetSelectDate(), QDateTime(QDate(2017, 3, 14), QTime(23, 59, 59)));
         QCOMPARE(selectedDays(), QVector<int>{14});
 
-        c->OnStartDateTimeChanged(QDate(2017, 3, 28)); // a window over the month end
+        moveStart(QDate(2017, 3, 28)); // forward, to a window over the month end
         QVERIFY(!enabled("m_PreviewBtn"));
         clickButton(c, "m_NextBtn");
         QCOMPARE(selected(), QDate(2017, 4, 1));
@@ -266,8 +286,7 @@ private slots:
 
     void todayAndThePeriodArePainted()
     {
-        const QDate today = QDate::currentDate();
-        const QDate other = today.day() > 15 ? today.addDays(-3) : today.addDays(3);
+        const QDate other = kToday.day() > 15 ? kToday.addDays(-3) : kToday.addDays(3);
         select(other);
         c->OnEndDateTimeChanged(other.addDays(5));
         const QTableWidget* grid = dayGrid(c);
@@ -275,11 +294,11 @@ private slots:
             const QRect cell = grid->visualItemRect(dayItem(c, day.day()));
             return grid->viewport()->grab().toImage().pixelColor(cell.topLeft() + QPoint(2, 2));
         };
-        QCOMPARE(colourOf(today), QColor("#f5d48a"));
+        QCOMPARE(colourOf(kToday), QColor("#f5d48a"));
         QCOMPARE(colourOf(other.addDays(1)), QColor("#d6e2ef")); // inside the period up to the end bound
         QCOMPARE(colourOf(other.addDays(-1)), QColor("#ffffff"));
         c->ClearBackground();
-        QCOMPARE(colourOf(today), grid->palette().color(QPalette::Window));
+        QCOMPARE(colourOf(kToday), grid->palette().color(QPalette::Window));
     }
 
     void closingIsAskedFor_data()
@@ -287,6 +306,7 @@ private slots:
         QTest::addColumn<QString>("action");
         QTest::addColumn<QStringList>("reports"); // in order
         QTest::newRow("double click on a day") << "double" << QStringList{"hide", "double"};
+        QTest::newRow("double click, the host deletes the calendar") << "delete" << QStringList{"hide"};
         QTest::newRow("Return in the editor") << "Return" << QStringList{"hide"};
         QTest::newRow("Enter in the editor") << "Enter" << QStringList{"hide"};
         QTest::newRow("Up in the editor") << "Up" << QStringList();
@@ -303,26 +323,24 @@ private slots:
         connect(c, &ZtCalendar::SgnBtnOKClicked, this, [&order] { order << "ok"; });
         c->SetBtnVisible(true);
         QCOMPARE(c->size(), QSize(210, 307));
+        const QPointer<ZtCalendar> alive(c);
+        if (action == "delete") {
+            owned.release();
+            connect(c, &ZtCalendar::SgnCalendarHide, c, [this] { delete c; });
+        }
         const QMap<QString, Qt::Key> keys{{"Return", Qt::Key_Return}, {"Enter", Qt::Key_Enter}, {"Up", Qt::Key_Up}};
-        if (action == "double")
-            KitraTest::doubleClick(dayGrid(c)->viewport(), dayGrid(c)->visualItemRect(dayItem(c, 20)).center());
+        if (action == "double" || action == "delete")
+            systemClickDay(c, 20, 2);
         else if (keys.contains(action))
             QTest::keyClick(c->findChild<QDateTimeEdit*>(QStringLiteral("m_dateTimeEdit")), keys[action]);
         else
             clickButton(c, qPrintable(action));
         QCOMPARE(order, reports);
-        c->SetBtnVisible(false);
-        QCOMPARE(c->size(), QSize(210, 270));
-    }
-
-    void aHostMayDeleteTheCalendarWhenAskedToHideIt()
-    {
-        QPointer<ZtCalendar> alive(owned.release());
-        QSignalSpy doubled(c, &ZtCalendar::SgnCellDoubleClicked);
-        connect(c, &ZtCalendar::SgnCalendarHide, c, [this] { delete c; });
-        c->OnCellDoubleClicked(1, 1);
-        QVERIFY(!alive);
-        QCOMPARE(doubled.count(), 0);
+        QCOMPARE(alive.isNull(), action == "delete");
+        if (alive) {
+            c->SetBtnVisible(false);
+            QCOMPARE(c->size(), QSize(210, 270));
+        }
     }
 };
 

@@ -65,16 +65,6 @@ private slots:
         const QDateTime end(QDate(2017, 3, 10), QTime(6, 0));
         QCOMPARE(period(*pair), qMakePair(end, end));
     }
-
-    void hideAndDoubleClickArePassedOnFromBoth()
-    {
-        ZtCalendarEx pair;
-        QSignalSpy hide(&pair, &ZtCalendarEx::SgnCalendarHide);
-        QSignalSpy doubled(&pair, &ZtCalendarEx::SgnCellDoubleClicked);
-        pair.GetEndCalendar()->OnCellDoubleClicked(2, 3);
-        pair.GetStartCalendar()->OnCellDoubleClicked(2, 3);
-        QCOMPARE(qMakePair(hide.count(), doubled.count()), qMakePair(2, 2));
-    }
 };
 
 QTEST_MAIN(tst_CalendarEx)

@@ -1,8 +1,6 @@
 #include "CalendarTest.h"
 
-#include "ZtDateEdit.h"
 #include "ZtDateTimeEdit.h"
-#include "ZtTimeEdit.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -36,14 +34,10 @@ private slots:
 
     void startsTodayAtMidnightWithItsCalendarHidden()
     {
-        // The skin styles the edits by their class names.
-        QCOMPARE(QByteArray(ZtDateEdit::staticMetaObject.className()), QByteArray("ZtGUI::ZtDateEdit"));
-        QCOMPARE(QByteArray(ZtTimeEdit::staticMetaObject.className()), QByteArray("ZtGUI::ZtTimeEdit"));
         ZtDateTimeEdit edit;
         QCOMPARE(edit.displayFormat(), QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-        QCOMPARE(edit.dateTime(), QDateTime(QDate::currentDate(), QTime(0, 0)));
-        QVERIFY(popupOf(edit) && popupOf(edit)->isHidden());
-        QCOMPARE(popupOf(edit)->windowType(), Qt::Popup);
+        QCOMPARE(edit.dateTime(), QDateTime(kToday, QTime(0, 0)));
+        QVERIFY(popupOf(edit)->isHidden());
     }
 
     void aClickOpensTheCalendarBesideTheEdit_data()
@@ -70,55 +64,82 @@ private slots:
         }
     }
 
-    void choosingADayTakesItAndPagingReportsTheMonth()
+    void theHostHearsOfANewMonthAndMarksIt_data()
     {
+        QTest::addColumn<QString>("input"); // a click on the 21st or on a button, or SetCurTime
+        QTest::addColumn<QDate>("date");    // then shown
+        QTest::newRow("a day of the month") << "day" << QDate(2017, 6, 21);
+        QTest::newRow("the next month") << "m_NextBtn" << QDate(2017, 7, 1);
+        QTest::newRow("SetCurTime in the month") << "set" << QDate(2017, 6, 3);
+        QTest::newRow("SetCurTime to another month") << "set" << QDate(2017, 8, 3);
+        QTest::newRow("SetCurTime to another year") << "set" << QDate(2018, 6, 3);
+    }
+    void theHostHearsOfANewMonthAndMarksIt()
+    {
+        QFETCH(QString, input);
+        QFETCH(QDate, date);
         auto edit = shownEdit(QPoint(100, 400));
         QVERIFY(edit);
-        edit->SetCurTime(QDateTime(QDate(2017, 6, 14), QTime(10, 0)));
-        QTest::mouseClick(edit.get(), Qt::LeftButton, {}, QPoint(5, 5));
-        ZtCalendar* calendar = popupOf(*edit);
-        QVERIFY(QTest::qWaitForWindowExposed(calendar));
-        edit->SetRecordDate(2017, 6, 20, true);
-        QSignalSpy month(edit.get(), &ZtDateTimeEdit::SgnYearMonthChanged);
-        QSignalSpy date(edit.get(), &ZtDateTimeEdit::SgnStartDateChanged);
-        clickDay(calendar, 21);
-        QCOMPARE(edit->dateTime(), QDateTime(QDate(2017, 6, 21), QTime(10, 0)));
-        QCOMPARE(date.count(), 1);
-        QCOMPARE(date.last().at(0).toDate(), QDate(2017, 6, 21));
-        QCOMPARE(month.count(), 0);
-        // A host that marks the new month as soon as it hears of it keeps its marks.
         ZtDateTimeEdit* host = edit.get();
+        ZtCalendar* calendar = popupOf(*edit);
+        const auto marked = [calendar](const QDate& d) {
+            return calendar->findChild<QLabel*>(QStringLiteral("picRecord%1%2%3").arg(d.year()).arg(d.month()).arg(d.day())) != nullptr;
+        };
+        host->SetCurTime(kJune14);
+        host->SetRecordDate(2017, 6, 20, true);
+        QVERIFY(marked(QDate(2017, 6, 20)));
+        QSignalSpy month(host, &ZtDateTimeEdit::SgnYearMonthChanged);
+        QSignalSpy day(host, &ZtDateTimeEdit::SgnStartDateChanged);
+        // The host answers each month change with the marks of the new month.
         connect(host, &ZtDateTimeEdit::SgnYearMonthChanged, host, [host](int y, int m) { host->SetRecordDate(y, m, 9, true); });
-        clickButton(calendar, "m_NextBtn");
-        QCOMPARE(month.count(), 1);
-        QCOMPARE(month.last(), QVariantList({2017, 7}));
-        QCOMPARE(edit->date(), QDate(2017, 7, 1));
-        QTRY_VERIFY(!calendar->findChild<QLabel*>(QStringLiteral("picRecord2017620")));
-        QVERIFY(calendar->findChild<QLabel*>(QStringLiteral("picRecord201779")));
+        if (input == "set") {
+            host->SetCurTime(QDateTime(date, QTime(10, 0)));
+        } else {
+            QTest::mouseClick(host, Qt::LeftButton, {}, QPoint(5, 5));
+            QVERIFY(QTest::qWaitForWindowExposed(calendar));
+            input == "day" ? clickDay(calendar, 21) : clickButton(calendar, qPrintable(input));
+        }
+        QCOMPARE(host->date(), date);
+        QCOMPARE(QList<QVariantList>(day), QList<QVariantList>{{date}});
+        const bool moved = date.month() != 6 || date.year() != 2017;
+        QCOMPARE(month.count(), int(moved));
+        if (moved)
+            QCOMPARE(month.last(), QVariantList({date.year(), date.month()}));
+        QTRY_COMPARE(marked(QDate(2017, 6, 20)), !moved);
+        QCOMPARE(marked(QDate(date.year(), date.month(), 9)), moved);
+        host->SetRecordDate(date.year(), date.month(), 25, true); // the month shown takes marks
+        QVERIFY(marked(QDate(date.year(), date.month(), 25)));
     }
 
-    void onlyAnEndEditIsHeldToItsWindow_data()
+    void anEditTakesEachNewStartAtItsLastSecond_data()
     {
         QTest::addColumn<bool>("end");
-        QTest::addColumn<QDate>("typed");
-        QTest::addColumn<QDate>("kept");
-        QTest::newRow("end, after the window") << true << QDate(2017, 3, 20) << QDate(2017, 3, 16);
-        QTest::newRow("end, before the window") << true << QDate(2017, 3, 1) << QDate(2017, 3, 10);
-        QTest::newRow("start") << false << QDate(2017, 5, 20) << QDate(2017, 5, 20);
+        QTest::addColumn<QVector<QDate>>("starts");
+        const QVector<QDate> forwards{{2017, 3, 10}, {2017, 3, 20}, {2017, 3, 29}, {2017, 4, 3}};
+        const QVector<QDate> backwards{{2017, 4, 3}, {2017, 3, 29}, {2017, 3, 20}, {2017, 3, 10}};
+        QTest::newRow("end, forwards") << true << forwards;
+        QTest::newRow("end, backwards") << true << backwards;
+        QTest::newRow("start, not held") << false << forwards;
     }
-    void onlyAnEndEditIsHeldToItsWindow()
+    void anEditTakesEachNewStartAtItsLastSecond()
     {
         QFETCH(bool, end);
-        QFETCH(QDate, typed);
-        QFETCH(QDate, kept);
+        QFETCH(QVector<QDate>, starts);
         ZtDateTimeEdit edit;
         edit.SetStartCalendar(!end);
         edit.SetRestrcitDateRange(7);
-        edit.OnStartDateTimeChanged(QDate(2017, 3, 10));
-        if (end)
-            QCOMPARE(edit.dateTime(), QDateTime(QDate(2017, 3, 10), QTime(23, 59, 59)));
+        QSignalSpy changed(&edit, &QDateTimeEdit::dateTimeChanged);
+        for (const QDate& start : starts) {
+            changed.clear();
+            edit.OnStartDateTimeChanged(start);
+            const QDateTime last(start, QTime(23, 59, 59));
+            QCOMPARE(edit.dateTime(), last);
+            QCOMPARE(changed.count(), 1); // the host hears of the new value only
+            QCOMPARE(changed.last().at(0).toDateTime(), last);
+        }
+        const QDate typed = starts.last().addDays(10);
         edit.setDate(typed);
-        QCOMPARE(edit.date(), kept);
+        QCOMPARE(edit.date(), end ? starts.last().addDays(6) : typed);
     }
 };
 

@@ -2,11 +2,12 @@
 #include "ZtCalendar_p.h"
 
 #include "CommonFun.h"
+#include "KitraGuard_p.h"
+#include "ZtCalendarDates_p.h"
 #include "ZtSetting.h"
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QSignalBlocker>
 
 namespace ZtGUI {
@@ -32,14 +33,12 @@ QString skinPicture(const char* pattern)
     return QString::fromLatin1(pattern).arg(GetSkinVersion());
 }
 
-int monthIndex(const QDate& date)
-{
-    return date.year() * 12 + date.month();
-}
+const QDate kFirstDay(ZtCalendarPrivate::kFirstYear, 1, 1);
+const QDate kLastDay(ZtCalendarPrivate::kLastYear, 12, 31);
 
 bool inCalendarRange(const QDate& date)
 {
-    return date >= QDate(ZtCalendarPrivate::kFirstYear, 1, 1) && date <= QDate(ZtCalendarPrivate::kLastYear, 12, 31);
+    return date >= kFirstDay && date <= kLastDay;
 }
 
 void prepareTable(QTableWidget* table, int rows, int columns)
@@ -67,9 +66,8 @@ void prepareTable(QTableWidget* table, int rows, int columns)
 
 void ZtCalendarPrivate::setWeekOf(const QDate& date)
 {
-    const int dow = date.dayOfWeek();
-    weekStart = dow == Qt::Sunday ? date : date.addDays(-dow);
-    weekEnd = dow == Qt::Sunday ? date.addDays(6) : date.addDays(6 - dow);
+    weekStart = WeekStart(date);
+    weekEnd = weekStart.addDays(6);
 }
 
 void ZtCalendarPrivate::store(const QDate& date, const QTime& time)
@@ -105,7 +103,7 @@ void ZtCalendarPrivate::fillDays()
     const QSignalBlocker blocker(table);
     table->clearSelection();
     const QDate first(year, month, 1);
-    const int offset = first.dayOfWeek() % 7; // Sunday opens the week
+    const int offset = int(WeekStart(first).daysTo(first));
     for (int cell = 0; cell < kRows * kColumns; ++cell) {
         QTableWidgetItem* item = table->item(cell / kColumns, cell % kColumns);
         const int number = cell - offset + 1;
@@ -178,13 +176,13 @@ void ZtCalendarPrivate::updateNavigation()
         previous = year > kFirstYear;
         next = year < kLastYear;
     } else {
-        const int shown = year * 12 + month;
-        previous = shown > kFirstYear * 12 + 1;
-        next = shown < kLastYear * 12 + 12;
+        const int shown = MonthIndex(selDate);
+        previous = shown > MonthIndex(kFirstDay);
+        next = shown < MonthIndex(kLastDay);
         if (isEndCalendar()) {
             // An end calendar pages only through the months of its window.
-            previous = previous && !onlySameMonth && shown > monthIndex(startBound);
-            next = next && !onlySameMonth && shown < monthIndex(windowEnd());
+            previous = previous && !onlySameMonth && shown > MonthIndex(startBound);
+            next = next && !onlySameMonth && shown < MonthIndex(windowEnd());
         }
     }
     ui.m_PreviewBtn->setEnabled(previous);
@@ -247,6 +245,27 @@ void ZtCalendarPrivate::selectAndNotify(const QDate& date, const QTime& time)
     emit q->SgnDateTimeChanged();
 }
 
+bool ZtCalendarPrivate::follow(const QDateTime& dateTime)
+{
+    Q_Q(ZtCalendar);
+    const QTime time = dateTime.time();
+    const QDateTime wanted(dateTime.date(), QTime(time.hour(), time.minute(), time.second()));
+    if (wanted == selection())
+        return false;
+    if (MonthIndex(wanted.date()) != MonthIndex(selection().date()))
+        q->ClearCellWidget();
+    selectAndNotify(wanted.date(), wanted.time());
+    return true;
+}
+
+void ZtCalendarPrivate::limitEditor(const QDate& first)
+{
+    // Quietly: the value set next is the change, not the clamp to a range on the move.
+    const QSignalBlocker blocker(ui.m_dateTimeEdit);
+    ui.m_dateTimeEdit->setDateTimeRange(QDateTime(first, QTime(0, 0)),
+                                        QDateTime(first.addDays(qMax(restrictRange, 1) - 1), QTime(23, 59, 59)));
+}
+
 void ZtCalendarPrivate::setRowVisible(QWidget* row, bool visible)
 {
     Q_Q(ZtCalendar);
@@ -267,7 +286,7 @@ ZtCalendar::ZtCalendar(QWidget* parent)
     d->curDatePixmap = QPixmap(skinPicture("./Skin/%1/ZtGui/Calendar/CurDate.png"));
     d->containDatePixmap = QPixmap(skinPicture("./Skin/%1/ZtGui/Calendar/ContainDate.png"));
 
-    QTableWidget* days = d->ui.m_tabCalendar;
+    ZtCalendarGrid* days = d->ui.m_tabCalendar;
     prepareTable(days, ZtCalendarPrivate::kRows, ZtCalendarPrivate::kColumns);
     days->setFrameShape(QFrame::NoFrame);
     days->setShowGrid(false);
@@ -278,7 +297,7 @@ ZtCalendar::ZtCalendar(QWidget* parent)
     days->horizontalHeader()->setMinimumSectionSize(1);
     days->verticalHeader()->setMinimumSectionSize(1);
 
-    QTableWidget* pages = d->ui.m_tabYearMonth;
+    ZtCalendarGrid* pages = d->ui.m_tabYearMonth;
     prepareTable(pages, 3, 4);
     pages->setSelectionMode(QAbstractItemView::SingleSelection);
     pages->setShowGrid(true);
@@ -287,6 +306,8 @@ ZtCalendar::ZtCalendar(QWidget* parent)
 
     d->ui.widget_4->hide();
     d->ui.widget_BtnCurLast->hide();
+    // The calendar keeps its width whatever a skin's editor or buttons ask for.
+    setMinimumWidth(kWidth);
     resize(kWidth, kShortHeight);
 
     connect(d->ui.m_PreviewBtn, &QPushButton::clicked, this, &ZtCalendar::OnPreviewMonth);
@@ -294,10 +315,10 @@ ZtCalendar::ZtCalendar(QWidget* parent)
     connect(d->ui.m_NextBtn, &QPushButton::clicked, this, &ZtCalendar::OnNextMonth);
     connect(d->ui.BtnCancel, &QPushButton::clicked, this, &ZtCalendar::SgnCalendarHide);
     connect(d->ui.BtnOK, &QPushButton::clicked, this, &ZtCalendar::SgnBtnOKClicked);
-    connect(pages, &QTableWidget::itemClicked, this, &ZtCalendar::OnTabItemClicked);
+    connect(pages, &ZtCalendarGrid::SgnItemClicked, this, &ZtCalendar::OnTabItemClicked);
     connect(days, &QTableWidget::itemSelectionChanged, this, &ZtCalendar::OnSelectionChanged);
-    connect(days, &QTableWidget::itemClicked, this, &ZtCalendar::OnTableClick);
-    connect(days, &QTableWidget::cellDoubleClicked, this, &ZtCalendar::OnCellDoubleClicked);
+    connect(days, &ZtCalendarGrid::SgnItemClicked, this, &ZtCalendar::OnTableClick);
+    connect(days, &ZtCalendarGrid::SgnCellDoubleClicked, this, &ZtCalendar::OnCellDoubleClicked);
     connect(d->ui.m_dateTimeEdit, &QDateTimeEdit::dateTimeChanged, this, &ZtCalendar::OnDateTimeEditChanged);
     connect(d->ui.BtnCur, &QPushButton::clicked, this, &ZtCalendar::OnBtnCurClicked);
     connect(d->ui.BtnLast, &QPushButton::clicked, this, &ZtCalendar::OnBtnLastClicked);
@@ -339,12 +360,8 @@ int ZtCalendar::SetDateTime(const QDateTime& dateTime)
     Q_D(ZtCalendar);
     if (!dateTime.isValid() || !inCalendarRange(dateTime.date()))
         return -1;
-    if (d->isEndCalendar()) {
-        const QDate first = dateTime.date();
-        const QSignalBlocker blocker(d->ui.m_dateTimeEdit);
-        d->ui.m_dateTimeEdit->setDateTimeRange(QDateTime(first, QTime(0, 0)),
-                                               QDateTime(first.addDays(qMax(d->restrictRange, 1) - 1), QTime(23, 59, 59)));
-    }
+    if (d->isEndCalendar())
+        d->limitEditor(dateTime.date());
     const QDate date = dateTime.date();
     const QTime time = dateTime.time();
     return SetSelDate(date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second());
@@ -545,10 +562,10 @@ void ZtCalendar::OnStartDateTimeChanged(const QDate& date)
         return;
     d->startBound = date;
     if (d->isEndCalendar()) {
-        QDateTimeEdit* editor = d->ui.m_dateTimeEdit;
-        editor->setDateTimeRange(QDateTime(date, QTime(0, 0)), QDateTime(d->windowEnd(), QTime(23, 59, 59)));
+        d->limitEditor(date);
         // The end of a period starts at the last second of its first day.
-        editor->setDateTime(QDateTime(date.addDays(1), QTime(0, 0)).addSecs(-1));
+        if (d->follow(QDateTime(date.addDays(1), QTime(0, 0)).addSecs(-1)))
+            return;
     }
     d->refill();
 }
@@ -564,9 +581,7 @@ void ZtCalendar::OnCellDoubleClicked(int nRow, int nCol)
 {
     Q_UNUSED(nRow)
     Q_UNUSED(nCol)
-    const QPointer<ZtCalendar> guard(this);
-    emit SgnCalendarHide();
-    if (guard)
+    if (EmitAlive(this, &ZtCalendar::SgnCalendarHide))
         emit SgnCellDoubleClicked();
 }
 
@@ -593,18 +608,18 @@ void ZtCalendar::OnBtnCurClicked()
 bool ZtCalendar::eventFilter(QObject* watched, QEvent* event)
 {
     Q_D(ZtCalendar);
-    const QPointer<ZtCalendar> guard(this);
+    bool alive = true;
     if (event->type() == QEvent::Hide) {
-        emit SgnCalendarHide();
+        alive = EmitAlive(this, &ZtCalendar::SgnCalendarHide);
     } else if (watched == d->ui.m_dateTimeEdit && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            emit SgnCalendarHide();
+            alive = EmitAlive(this, &ZtCalendar::SgnCalendarHide);
     } else if (watched == d->ui.m_dateTimeEdit && event->type() == QEvent::Leave) {
         d->ui.m_dateTimeEdit->clearFocus();
     }
     // A host that deleted the calendar meanwhile took the editor with it: stop the event here.
-    return guard ? QWidget::eventFilter(watched, event) : true;
+    return alive ? QWidget::eventFilter(watched, event) : true;
 }
 
 void ZtCalendar::OnSelectionChanged()
@@ -682,12 +697,7 @@ void ZtCalendar::OnTableClick(QTableWidgetItem* item)
 void ZtCalendar::OnDateTimeEditChanged(const QDateTime& dateTime)
 {
     Q_D(ZtCalendar);
-    const QDateTime edited(dateTime.date(), QTime(dateTime.time().hour(), dateTime.time().minute(), dateTime.time().second()));
-    if (edited == d->selection())
-        return;
-    if (edited.date().year() != d->year || edited.date().month() != d->month)
-        ClearCellWidget();
-    d->selectAndNotify(edited.date(), edited.time());
+    d->follow(dateTime);
 }
 
 } // namespace ZtGUI

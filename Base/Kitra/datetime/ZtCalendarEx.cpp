@@ -2,9 +2,9 @@
 #include "ZtCalendarEx_p.h"
 
 #include "CommonFun.h"
+#include "KitraGuard_p.h"
 #include "ZtCalendar.h"
-
-#include <QPointer>
+#include "ZtCalendarDates_p.h"
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -28,8 +28,7 @@ void clearDropShadow(WId window)
 
 int ZtCalendarExPrivate::yearMonthOf(const ZtCalendar* calendar)
 {
-    const QDate date = calendar->GetSelectDate().date();
-    return date.year() * 12 + date.month();
+    return MonthIndex(calendar->GetSelectDate().date());
 }
 
 void ZtCalendarExPrivate::passStartToEnd()
@@ -180,7 +179,6 @@ void ZtCalendarEx::OnUpdateTime()
         if (end->GetSelectDate() < start->GetSelectDate())
             other->SetDateTime(changed->GetSelectDate());
     }
-    const QPointer<ZtCalendarEx> guard(this);
     for (ZtCalendar* calendar : {changed, other}) {
         const bool isEnd = calendar == end;
         int& remembered = isEnd ? d->endYearMonth : d->startYearMonth;
@@ -189,11 +187,7 @@ void ZtCalendarEx::OnUpdateTime()
         // The marks belong to the month shown before; the host marks the new one when told.
         calendar->ClearCellWidget();
         remembered = ZtCalendarExPrivate::yearMonthOf(calendar);
-        if (isEnd)
-            emit SngEndYearMonthChanged();
-        else
-            emit SgnStartYearMonthChanged();
-        if (!guard)
+        if (!EmitAlive(this, isEnd ? &ZtCalendarEx::SngEndYearMonthChanged : &ZtCalendarEx::SgnStartYearMonthChanged))
             return;
     }
     emit SgnDateTimeChanged();

@@ -65,6 +65,11 @@ public:
     /// Moves the selection by `months` on the day page, by a year or twelve on the other pages.
     void page(int direction);
     void selectAndNotify(const QDate& date, const QTime& time);
+    /// Selects `dateTime` (to the second) and reports it, dropping the marks of a month left;
+    /// false, with nothing done, when it is the selection already.
+    bool follow(const QDateTime& dateTime);
+    /// Limits the editor to the days an end calendar offers from `first`.
+    void limitEditor(const QDate& first);
     void setRowVisible(QWidget* row, bool visible);
     bool onDayPage() const { return !monthPage && !yearPage; }
 

@@ -2,6 +2,8 @@
 #include "ZtDateCalendar_p.h"
 
 #include "CommonFun.h"
+#include "ZtCalendarDates_p.h"
+#include "ZtPopupReplayFilter_p.h"
 
 #include <QMouseEvent>
 #include <QScreen>
@@ -22,9 +24,7 @@ void ZtDateCalendarPrivate::refresh()
 
 void ZtDateCalendarPrivate::takeWeek()
 {
-    // Sunday opens the week, as in the calendar's grid.
-    const QDate date = calendar->GetSelectDate().date();
-    weekStart = date.addDays(-(date.dayOfWeek() % 7));
+    weekStart = WeekStart(calendar->GetSelectDate().date());
     weekEnd = weekStart.addDays(6);
 }
 
@@ -57,7 +57,6 @@ void ZtDateCalendarPrivate::showCalendar()
     }
     calendar->setGeometry(x, y, width, height);
     calendar->SetDefaultShowWgt();
-    calendar->setAttribute(Qt::WA_NoMouseReplay, false);
     calendar->show();
 }
 
@@ -72,7 +71,7 @@ ZtDateCalendar::ZtDateCalendar(QWidget* parent)
     d->calendar->ChangeDisplayType(ZtCalendar::DisplayYear);
     d->calendar->SetTimeEditVisible(false);
     d->calendar->hide();
-    d->calendar->installEventFilter(this);
+    new ZtPopupReplayFilter(this, d->calendar);
     connect(d->calendar, &ZtCalendar::SgnDateTimeChanged, this, &ZtDateCalendar::OnDateTimeChanged);
     connect(d->calendar, &ZtCalendar::SgnCalendarHide, this, &ZtDateCalendar::OnCalendarHide);
     d->refresh();
@@ -83,7 +82,6 @@ ZtDateCalendar::~ZtDateCalendar()
     Q_D(ZtDateCalendar);
     // An open calendar reports its hiding while it is destroyed, after this button's own part is gone.
     d->calendar->disconnect(this);
-    d->calendar->removeEventFilter(this);
 }
 
 QDateTime ZtDateCalendar::GetDateTime() const
@@ -146,17 +144,6 @@ void ZtDateCalendar::mousePressEvent(QMouseEvent* event)
         d->calendar->hide();
     else
         d->showCalendar();
-}
-
-bool ZtDateCalendar::eventFilter(QObject* watched, QEvent* event)
-{
-    Q_D(ZtDateCalendar);
-    if (watched == d->calendar && event->type() == QEvent::MouseButtonPress) {
-        // A press on this button closes the open calendar; replayed, it would open it again.
-        const QPoint global = static_cast<QMouseEvent*>(event)->globalPos();
-        d->calendar->setAttribute(Qt::WA_NoMouseReplay, rect().contains(mapFromGlobal(global)));
-    }
-    return QPushButton::eventFilter(watched, event);
 }
 
 void ZtDateCalendar::OnDateTimeChanged()

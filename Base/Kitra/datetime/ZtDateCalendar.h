@@ -8,7 +8,6 @@
 #include "KitraExport.h"
 #include "ZtCalendar.h"
 
-class QEvent;
 class QMouseEvent;
 
 namespace ZtGUI {
@@ -45,7 +44,6 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void OnDateTimeChanged();

@@ -4,6 +4,7 @@
 #include "CommonFun.h"
 #include "ZtCalendar.h"
 #include "ZtCalendarEx.h"
+#include "ZtPopupReplayFilter_p.h"
 
 #include <QMouseEvent>
 #include <QScreen>
@@ -36,7 +37,6 @@ void ZtDateTimeCalendarPrivate::showPair()
         at = QPoint(p.x() + bw < w ? p.x() - 10 : p.x() + bw - w + 20, p.y() + bh - 10);
     pair->setGeometry(QRect(at, QSize(w, h)));
     pair->SetDefaultShowWgt();
-    pair->setAttribute(Qt::WA_NoMouseReplay, false);
     pair->show();
     q->setChecked(true);
 }
@@ -53,6 +53,7 @@ ZtDateTimeCalendar::ZtDateTimeCalendar(QWidget* parent)
     d->pair->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
     d->pair->hide();
     d->pair->installEventFilter(this);
+    new ZtPopupReplayFilter(this, d->pair);
     connect(d->pair, &ZtCalendarEx::SgnDateTimeChanged, this, &ZtDateTimeCalendar::OnDateTimeChanged);
     connect(d->pair, &ZtCalendarEx::SgnStartYearMonthChanged, this, &ZtDateTimeCalendar::OnStartYearMonthChanged);
     connect(d->pair, &ZtCalendarEx::SngEndYearMonthChanged, this, &ZtDateTimeCalendar::OnEndYearMonthChanged);
@@ -167,13 +168,8 @@ void ZtDateTimeCalendar::mousePressEvent(QMouseEvent* event)
 bool ZtDateTimeCalendar::eventFilter(QObject* watched, QEvent* event)
 {
     Q_D(ZtDateTimeCalendar);
-    if (watched == d->pair && event->type() == QEvent::Hide) {
+    if (watched == d->pair && event->type() == QEvent::Hide)
         setChecked(false);
-    } else if (watched == d->pair && event->type() == QEvent::MouseButtonPress) {
-        // A press on this button closes the open calendars; replayed, it would open them again.
-        const QPoint global = static_cast<QMouseEvent*>(event)->globalPos();
-        d->pair->setAttribute(Qt::WA_NoMouseReplay, rect().contains(mapFromGlobal(global)));
-    }
     return QPushButton::eventFilter(watched, event);
 }
 

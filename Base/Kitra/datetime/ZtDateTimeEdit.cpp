@@ -2,18 +2,45 @@
 #include "ZtDateTimeEdit_p.h"
 
 #include "CommonFun.h"
+#include "KitraGuard_p.h"
 #include "ZtCalendar.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QScreen>
 
 namespace ZtGUI {
 
+void ZtDateTimeEditPrivate::limitToWindow()
+{
+    Q_Q(ZtDateTimeEdit);
+    if (limited())
+        q->setDateTimeRange(QDateTime(startDate, QTime(0, 0)), QDateTime(startDate.addDays(restrictRange - 1), QTime(23, 59, 59)));
+}
+
+void ZtDateTimeEditPrivate::showValueInCalendar()
+{
+    Q_Q(const ZtDateTimeEdit);
+    const QDateTime value = q->dateTime();
+    calendar->SetSelDate(value.date().year(), value.date().month(), value.date().day(), value.time().hour(),
+                         value.time().minute(), value.time().second());
+}
+
+bool ZtDateTimeEditPrivate::followMonth(const QDate& date)
+{
+    Q_Q(ZtDateTimeEdit);
+    if (date.year() == lastYear && date.month() == lastMonth)
+        return true;
+    lastYear = date.year();
+    lastMonth = date.month();
+    // Cleared before the host hears of the month, so that the marks it sets now stay.
+    calendar->ClearCellWidget();
+    return EmitAlive(q, &ZtDateTimeEdit::SgnYearMonthChanged, date.year(), date.month());
+}
+
 ZtDateTimeEdit::ZtDateTimeEdit(QWidget* parent)
     : QDateTimeEdit(parent)
-    , d_ptr(new ZtDateTimeEditPrivate)
+    , d_ptr(new ZtDateTimeEditPrivate(this))
 {
     Q_D(ZtDateTimeEdit);
     CommonFun::SetStyleSheet(this, QStringLiteral("Calendar"), QString());
@@ -37,10 +64,14 @@ ZtDateTimeEdit::~ZtDateTimeEdit()
 void ZtDateTimeEdit::SetCurTime(const QDateTime& dateTime)
 {
     Q_D(ZtDateTimeEdit);
+    if (!dateTime.isValid())
+        return;
     setDateTime(dateTime);
-    d->lastYear = dateTime.date().year();
-    d->lastMonth = dateTime.date().month();
-    emit SgnStartDateChanged(dateTime.date());
+    // The calendar shows the new month at once, so that the host can mark it when told.
+    d->showValueInCalendar();
+    const QDate date = this->date();
+    if (d->followMonth(date))
+        emit SgnStartDateChanged(date);
 }
 
 int ZtDateTimeEdit::SetRecordDate(int year, int month, int day, bool mark)
@@ -61,8 +92,7 @@ void ZtDateTimeEdit::SetRestrcitDateRange(int days)
     if (d->calendar->SetRestrcitDateRange(days) != 0)
         return;
     d->restrictRange = days;
-    if (d->limited())
-        setDateTimeRange(QDateTime(d->startDate, QTime(0, 0)), QDateTime(d->startDate.addDays(days - 1), QTime(23, 59, 59)));
+    d->limitToWindow();
 }
 
 void ZtDateTimeEdit::SetStartCalendar(bool bStart)
@@ -89,10 +119,14 @@ void ZtDateTimeEdit::OnStartDateTimeChanged(const QDate& date)
         d->calendar->OnStartDateTimeChanged(date);
     }
     d->startDate = date;
-    setDateTime(QDateTime(date, QTime(23, 59, 59)));
     d->lastYear = date.year();
     d->lastMonth = date.month();
-    SetRestrcitDateRange(d->restrictRange);
+    {
+        // The range moves first, quietly: a value clamped on the way is no change the host must hear of.
+        const QSignalBlocker blocker(this);
+        d->limitToWindow();
+    }
+    setDateTime(QDateTime(date, QTime(23, 59, 59)));
 }
 
 void ZtDateTimeEdit::mousePressEvent(QMouseEvent* event)
@@ -118,17 +152,8 @@ void ZtDateTimeEdit::OnUpdateTime()
     Q_D(ZtDateTimeEdit);
     const QDateTime chosen = d->calendar->GetSelectDate();
     setDateTime(chosen);
-    const QPointer<ZtDateTimeEdit> guard(this);
-    if (chosen.date().year() != d->lastYear || chosen.date().month() != d->lastMonth) {
-        // Cleared before the host hears of the month, so that the marks it sets now stay.
-        d->lastYear = chosen.date().year();
-        d->lastMonth = chosen.date().month();
-        d->calendar->ClearCellWidget();
-        emit SgnYearMonthChanged(d->lastYear, d->lastMonth);
-        if (!guard)
-            return;
-    }
-    emit SgnStartDateChanged(chosen.date());
+    if (d->followMonth(chosen.date()))
+        emit SgnStartDateChanged(chosen.date());
 }
 
 void ZtDateTimeEdit::OnCalendarHide()
@@ -143,9 +168,10 @@ void ZtDateTimeEdit::ShowCalendar()
     const QRect available = screen()->availableGeometry();
     const int width = qMin(d->calendar->width(), available.width());
     const int height = qMin(d->calendar->height(), available.height());
-    const QDateTime current = dateTime();
-    d->calendar->SetSelDate(current.date().year(), current.date().month(), current.date().day(),
-                            current.time().hour(), current.time().minute(), current.time().second());
+    d->showValueInCalendar();
+    // A month typed into the edit opens without the marks of the month shown before.
+    if (!d->followMonth(date()))
+        return;
     QPoint anchor = mapToGlobal(rect().bottomRight());
     // Near the right edge the calendar opens at the edit's left edge instead.
     if (anchor.x() + width > available.x() + available.width())
