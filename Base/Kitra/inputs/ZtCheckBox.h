@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QCheckBox>
+#include "KitraExport.h"
+
+namespace ZtGUI {
+
+/// A check box of the library's own class name, so that the skin's style sheets can style it
+/// apart from the host's check boxes.
+class KITRA_EXPORT ZtCheckBox : public QCheckBox
+{
+    Q_OBJECT
+
+public:
+    explicit ZtCheckBox(QWidget* parent = nullptr);
+    explicit ZtCheckBox(const QString& text, QWidget* parent = nullptr);
+};
+
+} // namespace ZtGUI

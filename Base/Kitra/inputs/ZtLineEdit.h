@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QScopedPointer>
+#include "KitraExport.h"
+
+namespace ZtGUI {
+
+class ZtLineEditPrivate;
+
+/// A line edit that checks what the user types against two optional rules: a maximum length in
+/// bytes of a chosen encoding and a regular expression of the caller's (ECMAScript syntax, matched
+/// against the whole text). A violation turns the field into its error state (the `error`
+/// property, for style sheets) and shows a hint in the shared tip bubble beside it; with "stop at
+/// limit" input beyond the length limit is cut off instead.
+class KITRA_EXPORT ZtLineEdit : public QLineEdit
+{
+    Q_OBJECT
+    Q_PROPERTY(bool error READ errorState WRITE setErrorState)
+    Q_DECLARE_PRIVATE(ZtLineEdit)
+
+public:
+    /// How the length is counted, with n the UTF-16 units of the text and a its ASCII bytes (up to
+    /// the first NUL): the local 8-bit size, 3(n - a) + 2a, or 3(n - a) + a.
+    enum CharByteNumType : int { CodeTypeLocal8Bit = 0, CodeTypeWideAscii = 1, CodeTypeUtf8 = 2 };
+    Q_ENUM(CharByteNumType)
+
+    /// The side of the field on which the hint bubble appears; any other value counts as the top
+    /// (the underlying type is fixed, so that such a value is well defined).
+    enum ErrorHintDisplayPosition : int { HintRight = 0, HintLeft = 1, HintTop = 2, HintBottom = 3 };
+    Q_ENUM(ErrorHintDisplayPosition)
+
+    explicit ZtLineEdit(QWidget* parent = nullptr);
+    ~ZtLineEdit() override;
+
+    /// A limit of 0 or less means no limit; `hint` is shown when the text exceeds it.
+    void setLimitText(int limit, QString hint);
+    void setCodeType(CharByteNumType type);
+    /// Whether input beyond the limit is cut off (true) or kept with a hint (false).
+    void setExceedMaxStopInput(bool stop);
+    /// An empty pattern leaves the rule and its hint as they were. A malformed pattern is warned
+    /// about and leaves no pattern rule in force.
+    void setRegExpValidator(const wchar_t* pattern, QString hint);
+    void setShowErrorHintPosition(ErrorHintDisplayPosition position);
+    /// Display time of the bubble, which every line edit shares.
+    void setShowErrorHintTime(int milliseconds);
+
+    /// Checks the whole current text against both rules, showing the hint of the first one it
+    /// breaks; true when the text is valid. An empty text never matches a pattern.
+    bool JudgeErrorState();
+    void showErrorHint(bool show, QString hint);
+
+    bool errorState() const;
+    void setErrorState(bool error);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private slots:
+    void OntextEdited(QString text);
+    void OnEditChanged(QString text);
+
+private:
+    qint64 byteLength(const QString& text) const;
+    bool isRegexMatch(const QString& text) const;
+    void cutToLimit(const QString& before, const QString& text);
+    void showErrorHintKeepingCursor(const QString& hint);
+    void repolish();
+
+    QScopedPointer<ZtLineEditPrivate> d_ptr;
+};
+
+} // namespace ZtGUI
