@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QHeaderView>
+#include <QScopedPointer>
+#include "KitraExport.h"
+
+namespace ZtGUI {
+
+class ZtHeaderViewPrivate;
+
+/// The header of the library's item views. A section whose header data carries Qt::CheckStateRole
+/// shows a check box; the box of section 0 follows the check states of the top-level rows
+/// (column 0) and, when the model makes it checkable, a click on it checks or unchecks them all.
+/// Section widths given by the model (HeaderSectionWidthRole) are applied when the model is set.
+class KITRA_EXPORT ZtHeaderView : public QHeaderView
+{
+    Q_OBJECT
+    Q_DECLARE_PRIVATE(ZtHeaderView)
+
+public:
+    explicit ZtHeaderView(Qt::Orientation orientation, QWidget* parent = nullptr);
+    ~ZtHeaderView() override;
+
+    /// Whether a click on the box also sets the rows (on by default); when off, the application
+    /// sets them on SignalHeadClicked and the box follows.
+    void SetAutoChangeCheckbox(bool bAuto);
+
+    void setModel(QAbstractItemModel* model) override;
+
+signals:
+    /// The box changed because the rows changed.
+    void SignalCheckStateChanged(Qt::CheckState enumCheckState);
+    /// The user clicked the box; the argument is the state asked for.
+    void SignalHeadClicked(Qt::CheckState enumCheckState);
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
+    QSize sectionSizeFromContents(int logicalIndex) const override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private slots:
+    void OnDataChanged(const QModelIndex& miTopLeft);
+    void OnUpdateCheckState();
+
+private:
+    QScopedPointer<ZtHeaderViewPrivate> d_ptr;
+};
+
+} // namespace ZtGUI

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QMetaType>
+#include <QVariant>
+#include "KitraExport.h"
+
+namespace ZtGUI {
+
+/// The item data contract of the library's views: the model roles that applications fill and
+/// that the view delegates read. The struct only scopes the enum.
+struct KITRA_EXPORT struTreeViewData
+{
+    enum ZtItemDataRole {
+        /// Flags; the bit 0x2 makes a single left press open the cell's editor. It shares its
+        /// value with the flags slot of QStandardItem, so a model serves it from data().
+        EditTriggerRole = Qt::UserRole - 1,
+        /// Not stored: the answer of a delegate's hit test when no image is under the mouse.
+        NoneRole = 354,
+        HeaderSectionWidthRole = 366,   ///< header data (unsigned int): the section's width
+        HeaderCheckableRole = 367,      ///< header data of column 0 (bool): the box reacts to clicks
+        HeaderCheckedCountRole = 368,   ///< header data of column 0 (int): checked rows that count as all
+        ComboBoxEditorRole = 376,       ///< any valid value: the cell's editor is a combo box
+        ComboBoxItemsRole = 377,        ///< QList<ZtVariantMap>: the combo box's items
+        ComboBoxIndexRole = 378,        ///< int: the combo box's current index
+        DateTimeEditorRole = 386,       ///< QDateTime: the cell's editor is a date-time edit
+        DateTimeFormatRole = 391,       ///< QString: that editor's display format
+        RowHeightRole = 392,            ///< int: the cell's height when greater than 0
+        PixmapAlignmentRole = 426,      ///< Qt::Alignment bits of the cell's image group
+        Pixmap1Role = 436,              ///< ItemPixmapValue of image slot 1 … 5
+        Pixmap2Role = 437,
+        Pixmap3Role = 438,
+        Pixmap4Role = 439,
+        Pixmap5Role = 440,
+        Pixmap1ToolTipRole = 466,       ///< QString: tool tip of image slot 1 … 5
+        Pixmap2ToolTipRole = 467,
+        Pixmap3ToolTipRole = 468,
+        Pixmap4ToolTipRole = 469,
+        Pixmap5ToolTipRole = 470,
+        HandCursorRole = 476,           ///< any valid value: a pointing hand over the whole cell
+        Pixmap1EnabledRole = 496,       ///< bool: image slot 1 … 5 enabled; empty counts as enabled
+        Pixmap2EnabledRole = 497,
+        Pixmap3EnabledRole = 498,
+        Pixmap4EnabledRole = 499,
+        Pixmap5EnabledRole = 500
+    };
+};
+
+/// The pictures of one image slot of a cell, by key: pixmaps for the pixmap delegate, SVG file
+/// paths (and a drawing size) for the SVG delegate. A value type over QMap<int, QVariant>.
+class ItemPixmapValue : public QMap<int, QVariant>
+{
+public:
+    enum PixmapKey { NormalKey = 0, HoverKey = 1, PressedKey = 2, DisabledKey = 3, SizeKey = 4 };
+
+    using QMap<int, QVariant>::QMap;
+    ItemPixmapValue() = default;
+};
+
+/// One combo-box item: each entry a model role and its value.
+using ZtVariantMap = QMap<int, QVariant>;
+
+} // namespace ZtGUI
+
+Q_DECLARE_METATYPE(ZtGUI::struTreeViewData::ZtItemDataRole)
+Q_DECLARE_METATYPE(ZtGUI::ItemPixmapValue)
