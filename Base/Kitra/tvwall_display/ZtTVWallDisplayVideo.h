@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QScopedPointer>
+#include <QWidget>
+#include "KitraExport.h"
+
+namespace ZtGUI {
+
+class ZtTVWallDisplayVideoPrivate;
+
+/// The widget of a display window into which the host renders video. Until video arrives it
+/// shows the stream state the host sets in its dynamic property "state" ("request" or
+/// "timeout"). Each repaint of its window calls the host back through the function whose address
+/// is in "refresh-callback" with the text in "refresh-callback-param"; both must be set.
+class KITRA_EXPORT ZtTVWallDisplayVideo : public QWidget
+{
+    Q_OBJECT
+    Q_DECLARE_PRIVATE(ZtTVWallDisplayVideo)
+
+public:
+    using RefreshCallback = void (*)(const char*);
+
+    explicit ZtTVWallDisplayVideo(QWidget* parent);
+    ~ZtTVWallDisplayVideo() override;
+
+    /// Kept for the host; the widget does not draw it.
+    void SetText(const QString& text);
+    QString GetText() const;
+    /// The typed form of the two callback properties: writes both of them.
+    void SetRefreshCallback(RefreshCallback callback, const QString& param);
+    /// Calls the host's function when both callback properties are set.
+    void InvokeRefreshCallback();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEvent* event) override;
+
+private:
+    QScopedPointer<ZtTVWallDisplayVideoPrivate> d_ptr;
+};
+
+} // namespace ZtGUI

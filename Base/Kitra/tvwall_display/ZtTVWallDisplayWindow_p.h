@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QPointer>
+#include <QRect>
+#include <QVariant>
+#include "StructScaleRect.h"
+
+class QPainter;
+class QPushButton;
+class QToolButton;
+
+namespace ZtGUI {
+
+class TVWallDisplayPTZSlider;
+class TVWallDisplayTitleItemEx;
+class ZtTVWallDisplayScreen;
+class ZtTVWallDisplayTitleItem;
+class ZtTVWallDisplayVideo;
+class ZtTVWallDisplayWindow;
+
+class ZtTVWallDisplayWindowPrivate
+{
+    Q_DECLARE_PUBLIC(ZtTVWallDisplayWindow)
+
+public:
+    // Title buttons in the order they stand on the bar.
+    enum TitleButton { Circle, Ptz, Lock, Volume, Dock, Max, Close, TitleButtonCount };
+    static const int kPtzButtons = 14;
+    static const int kDirectionButtons = 8;
+
+    explicit ZtTVWallDisplayWindowPrivate(ZtTVWallDisplayWindow* window);
+
+    void createTitleButtons();
+    void connectTitleButtons();
+    void setButtonState(TitleButton button, bool on);
+
+    /// Returns false when a slot of SignalGeoChanged deleted the window.
+    bool applyScale(StructScaleRect scale, bool maximise);
+    StructScaleRect snapped(const StructScaleRect& scale) const;
+    bool snap();
+    bool toggleMaximized();
+    void placeChildren();
+    QRect videoRect() const;
+
+    void buildPtz();
+    void layoutPtz();
+    void showPtz(bool show);
+    void hidePtz(const char* notice);
+    QRect parentGlobalRect() const;
+    int ptzCode(const QObject* object) const;
+
+    void paintSelection(QPainter& painter) const;
+    void paintContentText(QPainter& painter) const;
+
+    ZtTVWallDisplayWindow* q_ptr;
+    ZtTVWallDisplayScreen* screen = nullptr;
+    ZtTVWallDisplayTitleItem* titleItem = nullptr;
+    TVWallDisplayTitleItemEx* titleItemEx = nullptr;
+    QPointer<ZtTVWallDisplayVideo> video;
+    QVariant userData;
+    int zValue = 0;
+
+    StructScaleRect scale;
+    StructScaleRect savedScale;      // where restore returns to
+    double precision = 0.001;
+    QString contentText;
+
+    bool selected = false;
+    bool tourOn = false;
+    bool meetingOn = false;
+    bool lockOn = false;
+    bool volumeOn = false;
+    bool dockOn = false;
+    bool maximized = false;
+    bool wallLocked = false;
+
+    QToolButton* buttons[TitleButtonCount] = {};
+    QToolButton* copies[TitleButtonCount] = {};     // in the overflow pop-up
+
+    QPushButton* ptzButtons[kPtzButtons] = {};      // by event code
+    QPushButton* speedButton = nullptr;
+    QWidget* toolBar = nullptr;
+    QWidget* speedWidget = nullptr;
+    TVWallDisplayPTZSlider* slider = nullptr;
+    bool ptzShown = false;
+    int ptzSpeed = 1;
+
+    bool titleShow = true;
+    bool showLock = true;
+    bool showAudio = true;
+    bool showCircle = true;
+    bool light = true;
+    int ptzTimer = -1;
+    QRect parentRectAtPtzOpen;
+};
+
+} // namespace ZtGUI
