@@ -2,21 +2,27 @@
 // constructed from a parent alone and not a window of its own.
 #include "KitraDesignerPlugin.h"
 
+#include "ColorSelector.h"
+#include "FolderBar.h"
 #include "PicButton.h"
 #include "WPushButton.h"
+#include "ZtBaseView.h"
 #include "ZtBaseWindowTitle.h"
 #include "ZtCalendar.h"
 #include "ZtCalendarEx.h"
+#include "ZtCheckBox.h"
 #include "ZtDateCalendar.h"
 #include "ZtDateEdit.h"
 #include "ZtDateTimeCalendar.h"
 #include "ZtDateTimeEdit.h"
 #include "ZtHorScrollBar.h"
+#include "ZtLineEdit.h"
 #include "ZtListView.h"
 #include "ZtListWidget.h"
 #include "ZtPushButton.h"
 #include "ZtScrollBar.h"
 #include "ZtSubPushButton.h"
+#include "ZtSwitchButton.h"
 #include "ZtTVWallNormalWnd.h"
 #include "ZtTimeEdit.h"
 #include "ZtVerScrollBar.h"
@@ -67,6 +73,17 @@ QList<KitraDesignerWidget> kitraDesignerWidgets()
         entry<ZtHorScrollBar>("ZtGUI::ZtHorScrollBar", "ZtHorScrollBar.h", "Horizontal scroll bar", "list",
                               {200, 12}),
         entry<ZtVerScrollBar>("ZtGUI::ZtVerScrollBar", "ZtVerScrollBar.h", "Vertical scroll bar", "list", {12, 200}),
+        entry<ZtLineEdit>("ZtGUI::ZtLineEdit", "ZtLineEdit.h", "Line edit with a byte limit, a pattern and a hint bubble",
+                          "edit", {160, 24}),
+        entry<ZtSwitchButton>("ZtGUI::ZtSwitchButton", "ZtSwitchButton.h", "Switch that slides between off and on",
+                              "button", {44, 22}),
+        entry<ZtCheckBox>("ZtGUI::ZtCheckBox", "ZtCheckBox.h", "Check box in the skin's look", "button", {100, 22}),
+        entry<ColorSelector>("ColorSelector", "ColorSelector.h", "Colour swatch that opens a colour dialog", "button",
+                             {80, 24}),
+        entry<FolderBar>("FolderBar", "FolderBar.h", "Pages under headers that slide open", "list", {200, 300},
+                         true),
+        entry<ZtBaseView>("ZtGUI::ZtBaseView", "ZtBaseView.h", "Tree view with clickable pictures in its cells",
+                          "list", {320, 200}),
         entry<ZtBaseWindowTitle>("ZtGUI::ZtBaseWindowTitle", "ZtBaseWindowTitle.h",
                                  "Title bar that moves, fills and stretches a frameless window", "window",
                                  {400, 32}, true),

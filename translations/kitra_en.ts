@@ -211,6 +211,99 @@
     </message>
 </context>
 <context>
+    <name>ZtGUI::ZtTVWallDisplayTitleItem</name>
+    <message>
+        <source>Show More</source>
+        <translation>Show More</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtTVWallDisplayVideo</name>
+    <message>
+        <source>Requesting stream...</source>
+        <translation>Requesting stream...</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>Timeout</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtTVWallDisplayWindow</name>
+    <message>
+        <source>Open WindowCircle</source>
+        <translation>Open WindowCircle</translation>
+    </message>
+    <message>
+        <source>close WindowCircle</source>
+        <translation>close WindowCircle</translation>
+    </message>
+    <message>
+        <source>Open WindowPtz</source>
+        <translation>Open WindowPtz</translation>
+    </message>
+    <message>
+        <source>Close WindowPtz</source>
+        <translation>Close WindowPtz</translation>
+    </message>
+    <message>
+        <source>WindowLock</source>
+        <translation>WindowLock</translation>
+    </message>
+    <message>
+        <source>WindowUnLock</source>
+        <translation>WindowUnLock</translation>
+    </message>
+    <message>
+        <source>Open Volume</source>
+        <translation>Open Volume</translation>
+    </message>
+    <message>
+        <source>Close Volume</source>
+        <translation>Close Volume</translation>
+    </message>
+    <message>
+        <source>Dock</source>
+        <translation>Dock</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Hide ptz, window moved</source>
+        <translation>Hide ptz, window moved</translation>
+    </message>
+    <message>
+        <source>Hide ptz, window resized</source>
+        <translation>Hide ptz, window resized</translation>
+    </message>
+    <message>
+        <source>Hide ptz, window unselected</source>
+        <translation>Hide ptz, window unselected</translation>
+    </message>
+    <message>
+        <source>Window locked!</source>
+        <translation>Window locked!</translation>
+    </message>
+    <message>
+        <source>Window too small to open ptz.</source>
+        <translation>Window too small to open ptz.</translation>
+    </message>
+</context>
+<context>
     <name>ZtGUI::ZtTVWallNormalScreen</name>
     <message>
         <source>Window</source>

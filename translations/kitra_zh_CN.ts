@@ -211,6 +211,99 @@
     </message>
 </context>
 <context>
+    <name>ZtGUI::ZtTVWallDisplayTitleItem</name>
+    <message>
+        <source>Show More</source>
+        <translation>更多</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtTVWallDisplayVideo</name>
+    <message>
+        <source>Requesting stream...</source>
+        <translation>正在请求码流...</translation>
+    </message>
+    <message>
+        <source>Timeout</source>
+        <translation>超时</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtTVWallDisplayWindow</name>
+    <message>
+        <source>Open WindowCircle</source>
+        <translation>开启窗口轮巡</translation>
+    </message>
+    <message>
+        <source>close WindowCircle</source>
+        <translation>关闭窗口轮巡</translation>
+    </message>
+    <message>
+        <source>Open WindowPtz</source>
+        <translation>打开云台控制</translation>
+    </message>
+    <message>
+        <source>Close WindowPtz</source>
+        <translation>关闭云台控制</translation>
+    </message>
+    <message>
+        <source>WindowLock</source>
+        <translation>锁定窗口</translation>
+    </message>
+    <message>
+        <source>WindowUnLock</source>
+        <translation>解锁窗口</translation>
+    </message>
+    <message>
+        <source>Open Volume</source>
+        <translation>打开声音</translation>
+    </message>
+    <message>
+        <source>Close Volume</source>
+        <translation>关闭声音</translation>
+    </message>
+    <message>
+        <source>Dock</source>
+        <translation>停靠</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>移动</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Hide ptz, window moved</source>
+        <translation>窗口已移动，云台控制已关闭</translation>
+    </message>
+    <message>
+        <source>Hide ptz, window resized</source>
+        <translation>窗口大小已改变，云台控制已关闭</translation>
+    </message>
+    <message>
+        <source>Hide ptz, window unselected</source>
+        <translation>窗口已取消选中，云台控制已关闭</translation>
+    </message>
+    <message>
+        <source>Window locked!</source>
+        <translation>窗口已锁定！</translation>
+    </message>
+    <message>
+        <source>Window too small to open ptz.</source>
+        <translation>窗口太小，无法打开云台控制。</translation>
+    </message>
+</context>
+<context>
     <name>ZtGUI::ZtTVWallNormalScreen</name>
     <message>
         <source>Window</source>

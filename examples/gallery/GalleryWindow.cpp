@@ -2,7 +2,9 @@
 
 #include "CommonFun.h"
 #include "DateTimePage.h"
+#include "DisplayWindowPage.h"
 #include "FoundationPage.h"
+#include "InputsPage.h"
 #include "SceneWallPage.h"
 #include "WindowsPage.h"
 #include "ZtListWidget.h"
@@ -42,6 +44,10 @@ GalleryWindow::GalleryWindow(QWidget* parent)
     addPage(QStringLiteral("datetime"), tr("Date and time"), new DateTimePage(this));
     m_windowsPage = new WindowsPage(this);
     addPage(QStringLiteral("windows"), tr("Windows and dialogs"), m_windowsPage);
+    m_inputsPage = new InputsPage(this);
+    addPage(QStringLiteral("inputs"), tr("Inputs"), m_inputsPage);
+    m_displayWindowPage = new DisplayWindowPage(this);
+    addPage(QStringLiteral("displaywindow"), tr("Display window"), m_displayWindowPage);
     m_navigation->setCurrentRow(0);
     resize(1000, 680);
 }
@@ -96,6 +102,13 @@ bool GalleryWindow::SaveScreenshots(const QString& folder)
             saved = false;
         }
     }
+    // Pages that open pop-ups need to be the visible page while they do.
+    m_navigation->setCurrentRow(m_pageNames.indexOf(QStringLiteral("inputs")));
+    QCoreApplication::processEvents();
+    saved = m_inputsPage->SaveScreenshots(folder) && saved;
+    m_navigation->setCurrentRow(m_pageNames.indexOf(QStringLiteral("displaywindow")));
+    QCoreApplication::processEvents();
+    saved = m_displayWindowPage->SaveScreenshots(folder) && saved;
     m_navigation->setCurrentRow(m_pageNames.indexOf(QStringLiteral("windows")));
     return m_windowsPage->SaveDialogScreenshots(folder) && saved;
 }

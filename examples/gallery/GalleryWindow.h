@@ -4,6 +4,8 @@
 
 class QListWidget;
 class QStackedWidget;
+class DisplayWindowPage;
+class InputsPage;
 class WindowsPage;
 
 /// The gallery's main window: a navigation list of pages, one page per subsystem.
@@ -14,8 +16,9 @@ class GalleryWindow : public QWidget
 public:
     explicit GalleryWindow(QWidget* parent = nullptr);
 
-    /// Renders every page to `folder`/<page>.png, and the windows page again with a message box and
-    /// a dialog open; false when a picture cannot be written.
+    /// Renders every page to `folder`/<page>.png, and again the windows page with a message box and
+    /// a dialog open, the inputs page with a refused field and the display window page with PTZ and
+    /// the overflow pop-up open; false when a picture cannot be written.
     bool SaveScreenshots(const QString& folder);
 
 signals:
@@ -31,4 +34,6 @@ private:
     QStackedWidget* m_pages = nullptr;
     QStringList m_pageNames;
     WindowsPage* m_windowsPage = nullptr;
+    InputsPage* m_inputsPage = nullptr;
+    DisplayWindowPage* m_displayWindowPage = nullptr;
 };

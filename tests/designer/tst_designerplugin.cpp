@@ -9,9 +9,9 @@
 
 namespace {
 
-// Widgets that are windows or parts of one, not widgets a form holds.
+// Windows, parts of one and actions: nothing a form holds as a widget.
 const QStringList kNotForForms = {"ZtMessageBox", "WaitWidget", "ZtWindowTitleLabel", "ZtDialogFlash",
-                                  "ZtDialogTitle"};
+                                  "ZtDialogTitle", "ZtMenu", "ZtAction", "TVWallDisplayPTZSlider"};
 
 QString sourceFolder() { return qEnvironmentVariable("KITRA_SOURCE_DIR"); }
 
