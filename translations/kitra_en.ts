@@ -57,7 +57,7 @@
     </message>
 </context>
 <context>
-    <name>ZtGUI</name>
+    <name>ZtGUI::ZtCalendar</name>
     <message>
         <source>Jan</source>
         <translation>Jan</translation>
@@ -106,20 +106,6 @@
         <source>Dec</source>
         <translation>Dec</translation>
     </message>
-</context>
-<context>
-    <name>ZtGUI::ZtCalendarEx</name>
-    <message>
-        <source>Start</source>
-        <translation>Start</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>End</translation>
-    </message>
-</context>
-<context>
-    <name>ZtGUI::ZtCalendarPrivate</name>
     <message>
         <source>Yesterday</source>
         <translation>Yesterday</translation>
@@ -151,6 +137,17 @@
     <message>
         <source>This year</source>
         <translation>This year</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtCalendarEx</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>End</translation>
     </message>
 </context>
 <context>

@@ -57,7 +57,7 @@
     </message>
 </context>
 <context>
-    <name>ZtGUI</name>
+    <name>ZtGUI::ZtCalendar</name>
     <message>
         <source>Jan</source>
         <translation>1月</translation>
@@ -106,20 +106,6 @@
         <source>Dec</source>
         <translation>12月</translation>
     </message>
-</context>
-<context>
-    <name>ZtGUI::ZtCalendarEx</name>
-    <message>
-        <source>Start</source>
-        <translation>开始</translation>
-    </message>
-    <message>
-        <source>End</source>
-        <translation>结束</translation>
-    </message>
-</context>
-<context>
-    <name>ZtGUI::ZtCalendarPrivate</name>
     <message>
         <source>Yesterday</source>
         <translation>昨天</translation>
@@ -151,6 +137,17 @@
     <message>
         <source>This year</source>
         <translation>今年</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtCalendarEx</name>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>结束</translation>
     </message>
 </context>
 <context>

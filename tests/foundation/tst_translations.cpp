@@ -2,6 +2,7 @@
 // the library's translation sees it on buttons, tool tips and the wall's default titles.
 #include "KitraTest.h"
 
+#include "ZtCalendar.h"
 #include "ZtDialog.h"
 #include "ZtMessageBox.h"
 #include "ZtSetting.h"
@@ -99,6 +100,10 @@ private slots:
         ZtDialog dialog(nullptr, ZtDialog::MinMaxButtonsHint | ZtDialog::CloseButtonHint);
         QCOMPARE(dialog.findChild<QWidget*>(QStringLiteral("pCloseBtn"))->toolTip(), QStringLiteral("关闭"));
         QCOMPARE(dialog.findChild<QWidget*>(QStringLiteral("pMaxBtn"))->toolTip(), QStringLiteral("最大化"));
+
+        ZtCalendar calendar;                              // quick choices are translated where shown
+        const QString last = calendar.findChild<QAbstractButton*>(QStringLiteral("BtnLast"))->text();
+        QVERIFY2(QStringList({"昨天", "上周", "上月", "去年"}).contains(last), qPrintable(last));
 
         ZtTVWallNormalWnd wall;
         wall.SetTVWallGridCount(1, 1);

@@ -14,9 +14,12 @@ namespace ZtGUI {
 
 namespace {
 
-const char* const kMonthNames[12] = {QT_TR_NOOP("Jan"), QT_TR_NOOP("Feb"), QT_TR_NOOP("Mar"), QT_TR_NOOP("Apr"),
-                                     QT_TR_NOOP("May"), QT_TR_NOOP("Jun"), QT_TR_NOOP("Jul"), QT_TR_NOOP("Aug"),
-                                     QT_TR_NOOP("Sep"), QT_TR_NOOP("Oct"), QT_TR_NOOP("Nov"), QT_TR_NOOP("Dec")};
+// Translated where they are shown, in the calendar's context.
+const char* const kMonthNames[12] = {
+    QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "Jan"), QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "Feb"), QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "Mar"),
+    QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "Apr"), QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "May"), QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "Jun"),
+    QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "Jul"), QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "Aug"), QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "Sep"),
+    QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "Oct"), QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "Nov"), QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "Dec")};
 constexpr int kFullHeight = 307;
 constexpr int kShortHeight = 270;
 constexpr int kWidth = 210;
@@ -191,19 +194,19 @@ void ZtCalendarPrivate::updateNavigation()
 
 void ZtCalendarPrivate::updateQuickTexts()
 {
-    Q_Q(ZtCalendar);
     if (yearPage)
         shownType = ZtCalendar::DisplayYear;
     else if (monthPage)
         shownType = ZtCalendar::DisplayMonth;
     else
         shownType = displayType == ZtCalendar::DisplayWeek ? ZtCalendar::DisplayWeek : ZtCalendar::DisplayDay;
-    static const char* const kTexts[4][2] = {{QT_TR_NOOP("Yesterday"), QT_TR_NOOP("Today")},
-                                            {QT_TR_NOOP("Last week"), QT_TR_NOOP("This week")},
-                                            {QT_TR_NOOP("Last month"), QT_TR_NOOP("This month")},
-                                            {QT_TR_NOOP("Last year"), QT_TR_NOOP("This year")}};
-    ui.BtnLast->setText(q->tr(kTexts[shownType][0]));
-    ui.BtnCur->setText(q->tr(kTexts[shownType][1]));
+    static const char* const kTexts[4][2] = {
+        {QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "Yesterday"), QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "Today")},
+        {QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "Last week"), QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "This week")},
+        {QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "Last month"), QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "This month")},
+        {QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "Last year"), QT_TRANSLATE_NOOP("ZtGUI::ZtCalendar", "This year")}};
+    ui.BtnLast->setText(ZtCalendar::tr(kTexts[shownType][0]));
+    ui.BtnCur->setText(ZtCalendar::tr(kTexts[shownType][1]));
 }
 
 void ZtCalendarPrivate::showPage(bool months, bool years)
