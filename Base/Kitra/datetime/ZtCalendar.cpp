@@ -322,7 +322,10 @@ ZtCalendar::ZtCalendar(QWidget* parent)
     connect(days, &QTableWidget::itemSelectionChanged, this, &ZtCalendar::OnSelectionChanged);
     connect(days, &ZtCalendarGrid::SgnItemClicked, this, &ZtCalendar::OnTableClick);
     connect(days, &ZtCalendarGrid::SgnCellDoubleClicked, this, &ZtCalendar::OnCellDoubleClicked);
-    connect(d->ui.m_dateTimeEdit, &QDateTimeEdit::dateTimeChanged, this, &ZtCalendar::OnDateTimeEditChanged);
+    // Queued: the editor goes on with itself after it reports a typed change, and the host may
+    // delete the calendar, editor and all, from the signal this change leads to.
+    connect(d->ui.m_dateTimeEdit, &QDateTimeEdit::dateTimeChanged, this, &ZtCalendar::OnDateTimeEditChanged,
+            Qt::QueuedConnection);
     connect(d->ui.BtnCur, &QPushButton::clicked, this, &ZtCalendar::OnBtnCurClicked);
     connect(d->ui.BtnLast, &QPushButton::clicked, this, &ZtCalendar::OnBtnLastClicked);
     d->ui.m_dateTimeEdit->installEventFilter(this);
