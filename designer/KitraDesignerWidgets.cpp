@@ -11,6 +11,8 @@
 #include "ZtCalendar.h"
 #include "ZtCalendarEx.h"
 #include "ZtCheckBox.h"
+#include "ZtComboBox.h"
+#include "ZtCustomComboBox.h"
 #include "ZtDateCalendar.h"
 #include "ZtDateEdit.h"
 #include "ZtDateTimeCalendar.h"
@@ -82,6 +84,9 @@ QList<KitraDesignerWidget> kitraDesignerWidgets()
                              {80, 24}),
         entry<FolderBar>("FolderBar", "FolderBar.h", "Pages under headers that slide open", "list", {200, 300},
                          true),
+        entry<ZtComboBox>("ZtGUI::ZtComboBox", "ZtComboBox.h", "Combo box with the library's list", "edit", {160, 24}),
+        entry<ZtCustomComboBox>("ZtGUI::ZtCustomComboBox", "ZtCustomComboBox.h",
+                                "Combo box that opens an application widget as its pop-up", "edit", {160, 24}),
         entry<ZtBaseView>("ZtGUI::ZtBaseView", "ZtBaseView.h", "Tree view with clickable pictures in its cells",
                           "list", {320, 200}),
         entry<ZtBaseWindowTitle>("ZtGUI::ZtBaseWindowTitle", "ZtBaseWindowTitle.h",

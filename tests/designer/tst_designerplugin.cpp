@@ -11,7 +11,8 @@ namespace {
 
 // Windows, parts of one and actions: nothing a form holds as a widget.
 const QStringList kNotForForms = {"ZtMessageBox", "WaitWidget", "ZtWindowTitleLabel", "ZtDialogFlash",
-                                  "ZtDialogTitle", "ZtMenu", "ZtAction", "TVWallDisplayPTZSlider"};
+                                  "ZtDialogTitle", "ZtMenu", "ZtAction", "TVWallDisplayPTZSlider",
+                                  "ZtComboBoxPopupContainer"};
 
 QString sourceFolder() { return qEnvironmentVariable("KITRA_SOURCE_DIR"); }
 

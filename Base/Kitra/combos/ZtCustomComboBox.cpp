@@ -1,0 +1,162 @@
+#include "ZtCustomComboBox.h"
+#include "ZtCustomComboBox_p.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStyleOptionComboBox>
+
+namespace ZtGUI {
+
+namespace {
+
+constexpr int kTooltipLineWidth = 500;
+// Room the arrow and the frame take from the text inside a combo box.
+constexpr int kTextMargin = 28;
+
+QRect AvailableGeometry(const QWidget* widget)
+{
+    const QScreen* screen = widget->screen();
+    return (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry();
+}
+
+bool IsClosingKey(const QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    return key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Comma-separated names wrapped into lines of about `kTooltipLineWidth` pixels.
+QString WrapAtCommas(const QString& text, const QFontMetrics& metrics)
+{
+    const QStringList parts = text.split(QLatin1Char(','), Qt::KeepEmptyParts, Qt::CaseSensitive);
+    QString tooltip;
+    QString line;
+    for (int i = 0; i < parts.size(); ++i) {
+        const bool last = i == parts.size() - 1;
+        if (!parts.at(i).isEmpty())
+            line += parts.at(i).trimmed() + (last ? QString() : QStringLiteral(","));
+        if (line.isEmpty() || (metrics.horizontalAdvance(line) < kTooltipLineWidth && !last))
+            continue;
+        if (!tooltip.isEmpty())
+            tooltip += QLatin1Char('\n');
+        tooltip += line;
+        line.clear();
+    }
+    return tooltip;
+}
+
+} // namespace
+
+ZtCustomComboBox::ZtCustomComboBox(QWidget* parent)
+    : ZtComboBox(parent)
+    , d_ptr(new ZtCustomComboBoxPrivate(this))
+{
+}
+
+ZtCustomComboBox::~ZtCustomComboBox() = default;
+
+void ZtCustomComboBox::SetPopupContainer(ZtComboBoxPopupContainer* pContainer)
+{
+    Q_D(ZtCustomComboBox);
+    if (!pContainer)
+        return;
+    pContainer->setParent(this, pContainer->windowFlags());
+    if (d->container && d->container != pContainer) {
+        removeEventFilter(d->container);
+        delete d->container;
+    }
+    d->container = pContainer;
+    pContainer->hide();
+}
+
+ZtComboBoxPopupContainer* ZtCustomComboBox::GetPopupContainer() const
+{
+    Q_D(const ZtCustomComboBox);
+    return d->container;
+}
+
+void ZtCustomComboBox::SetAutoTooltip(QString text)
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int textWidth = metrics.horizontalAdvance(text);
+    const int screenWidth = AvailableGeometry(this).width();
+    if (textWidth >= width() - kTextMargin && textWidth < screenWidth)
+        setToolTip(text);
+    else if (textWidth < screenWidth)
+        setToolTip(QString());
+    else
+        setToolTip(WrapAtCommas(text, metrics));
+}
+
+void ZtCustomComboBox::showPopup()
+{
+    Q_D(ZtCustomComboBox);
+    if (!d->container)
+        return;
+    const QRect available = AvailableGeometry(this);
+    const int h = height();
+    const QPoint origin = mapToGlobal(QPoint(0, h - 2));
+    int x = origin.x();
+    int y = origin.y();
+    const int w = qMin(width(), available.width());
+    int popupHeight = d->container->height();
+
+    if (x + w > available.x() + available.width())
+        x = available.x() + available.width() - w;
+    if (x < available.x())
+        x = available.x();
+
+    const int spaceAbove = y - h - available.top() + 2;
+    const int spaceBelow = available.bottom() - y;
+    if (spaceBelow < popupHeight) {
+        popupHeight = qMin(popupHeight, qMax(spaceAbove, spaceBelow));
+        if (spaceBelow < spaceAbove)
+            y = y - popupHeight - h + 2;
+    }
+
+    d->container->setGeometry(x, y + 1, w, popupHeight);
+    if (!d->container->isVisible()) {
+        d->container->show();
+        d->container->update();
+    }
+}
+
+void ZtCustomComboBox::hidePopup()
+{
+    Q_D(ZtCustomComboBox);
+    if (d->container)
+        d->container->hide();
+}
+
+void ZtCustomComboBox::mousePressEvent(QMouseEvent* event)
+{
+    Q_D(ZtCustomComboBox);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QStyle::SubControl hit = style()->hitTestComplexControl(QStyle::CC_ComboBox, &option, event->pos(), this);
+    if (d->PopupVisible() && hit == QStyle::SC_ComboBoxArrow) {
+        hidePopup();
+        event->accept();
+        return;
+    }
+    QComboBox::mousePressEvent(event);
+}
+
+bool ZtCustomComboBox::event(QEvent* event)
+{
+    Q_D(ZtCustomComboBox);
+    // Only an open pop-up takes these keys, so that a closed combo box still lets Escape and
+    // Return reach its dialog.
+    if (IsClosingKey(event) && d->PopupVisible()) {
+        hidePopup();
+        event->accept();
+        return true;
+    }
+    return QComboBox::event(event);
+}
+
+} // namespace ZtGUI
