@@ -100,7 +100,10 @@ void ZtHeaderViewPrivate::toggleFromBox()
 {
     Q_Q(ZtHeaderView);
     const Qt::CheckState state = headerState().toInt() == Qt::Checked ? Qt::Unchecked : Qt::Checked;
-    if (EmitAlive(q, &ZtHeaderView::SignalHeadClicked, state) && autoChange)
+    // Read before the host's slots run: they may delete the header, and a member read after the
+    // emit, even one the compiler merely hoists, would touch freed memory.
+    const bool change = autoChange;
+    if (EmitAlive(q, &ZtHeaderView::SignalHeadClicked, state) && change)
         setRowsState(state);
 }
 
