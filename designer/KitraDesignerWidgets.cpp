@@ -21,6 +21,8 @@
 #include "ZtLineEdit.h"
 #include "ZtListView.h"
 #include "ZtListWidget.h"
+#include "ZtPathComboBox.h"
+#include "ZtPopupButton.h"
 #include "ZtPushButton.h"
 #include "ZtScrollBar.h"
 #include "ZtSubPushButton.h"
@@ -87,6 +89,10 @@ QList<KitraDesignerWidget> kitraDesignerWidgets()
         entry<ZtComboBox>("ZtGUI::ZtComboBox", "ZtComboBox.h", "Combo box with the library's list", "edit", {160, 24}),
         entry<ZtCustomComboBox>("ZtGUI::ZtCustomComboBox", "ZtCustomComboBox.h",
                                 "Combo box that opens an application widget as its pop-up", "edit", {160, 24}),
+        entry<ZtPathComboBox>("ZtGUI::ZtPathComboBox", "ZtPathComboBox.h",
+                              "Combo box whose arrow asks for a file or a directory", "edit", {200, 24}),
+        entry<ZtPopupButton>("ZtGUI::ZtPopupButton", "ZtPopupButton.h",
+                             "Tool button that drops down an application widget", "button", {32, 24}),
         entry<ZtBaseView>("ZtGUI::ZtBaseView", "ZtBaseView.h", "Tree view with clickable pictures in its cells",
                           "list", {320, 200}),
         entry<ZtBaseWindowTitle>("ZtGUI::ZtBaseWindowTitle", "ZtBaseWindowTitle.h",

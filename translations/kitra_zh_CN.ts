@@ -208,6 +208,13 @@
     </message>
 </context>
 <context>
+    <name>ZtGUI::ZtPathComboBox</name>
+    <message>
+        <source>Select Directory</source>
+        <translation>选择目录</translation>
+    </message>
+</context>
+<context>
     <name>ZtGUI::ZtTVWallDisplayTitleItem</name>
     <message>
         <source>Show More</source>

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include "ZtPopupButtonPopupContainer.h"
+
+namespace ZtGUI {
+
+class ZtPopupButton;
+
+class ZtPopupButtonPrivate : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ZtPopupButtonPrivate(ZtPopupButton* q) : q_ptr(q) {}
+
+    ZtPopupButtonPopupContainer* Container();
+    bool PopupVisible() const { return container && container->isVisible(); }
+
+    ZtPopupButton* const q_ptr;
+    QPointer<ZtPopupButtonPopupContainer> container;
+};
+
+} // namespace ZtGUI
