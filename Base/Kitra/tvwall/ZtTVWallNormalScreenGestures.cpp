@@ -340,7 +340,8 @@ void ZtTVWallNormalScreenPrivate::windowHovered(ZtTVWallNormalWindow* window, QG
 bool ZtTVWallNormalScreen::sceneEventFilter(QGraphicsItem* watched, QEvent* event)
 {
     Q_D(ZtTVWallNormalScreen);
-    const int index = d->indexOf(watched);
+    // Every descendant's events pass here; only the windows, direct children, are searched for.
+    const int index = watched->parentItem() == this ? d->indexOf(watched) : -1;
     if (index < 0)
         return false;
     ZtTVWallNormalWindow* window = d->windows.at(index);

@@ -1,5 +1,6 @@
 #include "ZtCustomDialog.h"
 #include "CommonFun_p.h"
+#include "KitraGuard_p.h"
 #include "ZtCustomDialog_p.h"
 
 #include "ZtPushButton.h"
@@ -143,9 +144,7 @@ void ZtCustomDialog::OnButtonOkClicked()
 void ZtCustomDialog::OnButtonCancelClicked()
 {
     // The host may delete the dialog from its answer to the signal.
-    const QPointer<ZtCustomDialog> guard(this);
-    emit SignalCancelButtonClicked();
-    if (guard)
+    if (EmitAlive(this, &ZtCustomDialog::SignalCancelButtonClicked))
         reject();
 }
 
