@@ -72,6 +72,13 @@ struct DialogAnswerer
 
 void reject(QFileDialog* dialog) { dialog->reject(); }
 
+// Typed as an operator does: selectFile() leaves a focused name field alone and selects in the
+// list instead, which is empty until the file system answers, late under load.
+void typeName(QFileDialog* dialog, const QString& name)
+{
+    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+}
+
 // Runs what is queued now, a dialog included, before returning.
 void flush()
 {
@@ -281,7 +288,7 @@ private slots:
             if (dialog->testOption(QFileDialog::ShowDirsOnly))
                 dialog->setDirectory(picked.first());
             else
-                dialog->selectFile(picked.size() == 1 ? picked.first() : "\"" + picked.join("\" \"") + "\"");
+                typeName(dialog, picked.size() == 1 ? picked.first() : "\"" + picked.join("\" \"") + "\"");
             dialog->QDialog::accept();   // past the file system's answers, which come late under load
         });
         combo.show();
@@ -360,7 +367,7 @@ private slots:
             combo->addItem(picked);
         QObject::connect(combo.data(), QOverload<int>::of(&QComboBox::currentIndexChanged), combo.data(), [&combo] { delete combo; });
         DialogAnswerer answerer([&picked](QFileDialog* dialog) {
-            dialog->selectFile(picked);
+            typeName(dialog, picked);
             dialog->QDialog::accept();   // past the file system's answers, which come late under load
         });
         combo->showPopup();

@@ -1,10 +1,8 @@
 #include "ZtCustomComboBox.h"
 #include "ZtCustomComboBox_p.h"
+#include "ZtComboBoxPopupContainer_p.h"
 
-#include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QStyleOptionComboBox>
 
 namespace ZtGUI {
@@ -14,20 +12,6 @@ namespace {
 constexpr int kTooltipLineWidth = 500;
 // Room the arrow and the frame take from the text inside a combo box.
 constexpr int kTextMargin = 28;
-
-QRect AvailableGeometry(const QWidget* widget)
-{
-    const QScreen* screen = widget->screen();
-    return (screen ? screen : QGuiApplication::primaryScreen())->availableGeometry();
-}
-
-bool IsClosingKey(const QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter;
-}
 
 // Comma-separated names wrapped into lines of about `kTooltipLineWidth` pixels.
 QString WrapAtCommas(const QString& text, const QFontMetrics& metrics)
@@ -83,7 +67,7 @@ void ZtCustomComboBox::SetAutoTooltip(QString text)
 {
     const QFontMetrics metrics = fontMetrics();
     const int textWidth = metrics.horizontalAdvance(text);
-    const int screenWidth = AvailableGeometry(this).width();
+    const int screenWidth = ComboPopup::AvailableGeometry(this).width();
     if (textWidth >= width() - kTextMargin && textWidth < screenWidth)
         setToolTip(text);
     else if (textWidth < screenWidth)
@@ -97,28 +81,7 @@ void ZtCustomComboBox::showPopup()
     Q_D(ZtCustomComboBox);
     if (!d->container)
         return;
-    const QRect available = AvailableGeometry(this);
-    const int h = height();
-    const QPoint origin = mapToGlobal(QPoint(0, h - 2));
-    int x = origin.x();
-    int y = origin.y();
-    const int w = qMin(width(), available.width());
-    int popupHeight = d->container->height();
-
-    if (x + w > available.x() + available.width())
-        x = available.x() + available.width() - w;
-    if (x < available.x())
-        x = available.x();
-
-    const int spaceAbove = y - h - available.top() + 2;
-    const int spaceBelow = available.bottom() - y;
-    if (spaceBelow < popupHeight) {
-        popupHeight = qMin(popupHeight, qMax(spaceAbove, spaceBelow));
-        if (spaceBelow < spaceAbove)
-            y = y - popupHeight - h + 2;
-    }
-
-    d->container->setGeometry(x, y + 1, w, popupHeight);
+    d->container->setGeometry(ComboPopup::Geometry(this, width(), d->container->height()));
     if (!d->container->isVisible()) {
         d->container->show();
         d->container->update();
@@ -151,7 +114,7 @@ bool ZtCustomComboBox::event(QEvent* event)
     Q_D(ZtCustomComboBox);
     // Only an open pop-up takes these keys, so that a closed combo box still lets Escape and
     // Return reach its dialog.
-    if (IsClosingKey(event) && d->PopupVisible()) {
+    if (ComboPopup::IsClosingKey(event) && d->PopupVisible()) {
         hidePopup();
         event->accept();
         return true;
