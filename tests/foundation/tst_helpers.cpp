@@ -3,7 +3,6 @@
 #include "CommonFun.h"
 #include "ZtPoint.h"
 
-#include <QHostAddress>
 #include <QScreen>
 
 using namespace ZtGUI;
@@ -64,13 +63,6 @@ private slots:
         QFETCH(QPoint, point);
         QFETCH(QPoint, expected);
         QCOMPARE(ZtPoint::GetDesktopAvailablePoint(point), expected);
-    }
-
-    void localAddressHasTheAskedProtocol()
-    {
-        // Every host has at least its IPv4 loopback.
-        QCOMPARE(QHostAddress(GetLocalIP(QAbstractSocket::IPv4Protocol)).protocol(), QAbstractSocket::IPv4Protocol);
-        QCOMPARE(GetLocalIP(QAbstractSocket::UnknownNetworkLayerProtocol), QString());
     }
 };
 

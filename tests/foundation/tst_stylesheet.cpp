@@ -55,36 +55,31 @@ private slots:
         put("Skin/Shared/Common.css", "QWidget { color: gray; }");
     }
 
-    void classNameGivesTheFile_data()
+    // The file is named after the class (without its namespaces) unless given, read as UTF-8,
+    // from the Orvale folder unless a module is given.
+    void theSheetIsFoundByClassFileAndModule_data()
     {
         QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("module");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("namespaced class") << "ns" << "QWidget { color: red; }";
-        QTest::newRow("class outside namespaces") << "bare" << "QWidget { color: green; }";
+        QTest::newRow("namespaced class") << "ns" << QString() << QString() << "QWidget { color: red; }";
+        QTest::newRow("class outside namespaces") << "bare" << QString() << QString() << "QWidget { color: green; }";
+        QTest::newRow("named file, UTF-8") << "bare" << "Named.css" << QString()
+                                           << QString::fromUtf8("/* \xe4\xb8\xad */ QWidget { color: blue; }");
+        QTest::newRow("module") << "ns" << QString() << "Kitra" << "QWidget { color: white; }";
     }
-    void classNameGivesTheFile()
+    void theSheetIsFoundByClassFileAndModule()
     {
         QFETCH(QString, kind);
+        QFETCH(QString, file);
+        QFETCH(QString, module);
         QFETCH(QString, expected);
         Outer::Inner::NsWidget ns;
         BareWidget bare;
         QWidget* widget = kind == "ns" ? static_cast<QWidget*>(&ns) : &bare;
-        CommonFun::SetStyleSheet(widget, "Walls", QString());
+        CommonFun::SetStyleSheet(widget, "Walls", file, module);
         QCOMPARE(widget->styleSheet(), expected);
-    }
-
-    void namedFileIsReadAsUtf8()
-    {
-        QWidget widget;
-        CommonFun::SetStyleSheet(&widget, "Walls", "Named.css");
-        QCOMPARE(widget.styleSheet(), QString::fromUtf8("/* \xe4\xb8\xad */ QWidget { color: blue; }"));
-    }
-
-    void moduleReplacesTheOrvaleFolder()
-    {
-        Outer::Inner::NsWidget widget;
-        CommonFun::SetStyleSheet(&widget, "Walls", QString(), "Kitra");
-        QCOMPARE(widget.styleSheet(), QStringLiteral("QWidget { color: white; }"));
     }
 
     void missingOrEmptyFileLeavesTheStyleSheet_data()

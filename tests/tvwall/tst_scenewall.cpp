@@ -51,21 +51,19 @@ private slots:
         QPainter painter(&image);
         scene.render(&painter, QRectF(image.rect()), scene.sceneRect());
         painter.end();
-        QList<int> litRows, litCols;
-        for (int y = 0; y < image.height(); ++y) {
-            int lit = 0;
-            for (int x = 0; x < image.width(); ++x)
-                lit += image.pixel(x, y) != qRgb(0, 0, 0);
-            if (lit > 500)
-                litRows << y;
-        }
-        for (int x = 0; x < image.width(); ++x) {
-            int lit = 0;
-            for (int y = 0; y < image.height(); ++y)
-                lit += image.pixel(x, y) != qRgb(0, 0, 0);
-            if (lit > 300)
-                litCols << x;
-        }
+        // Rows and columns with more lit pixels than a crossing line gives them.
+        const auto lit = [&image](bool rows, int enough) {
+            QList<int> found;
+            for (int i = 0; i < (rows ? image.height() : image.width()); ++i) {
+                int n = 0;
+                for (int j = 0; j < (rows ? image.width() : image.height()); ++j)
+                    n += (rows ? image.pixel(j, i) : image.pixel(i, j)) != qRgb(0, 0, 0);
+                if (n > enough)
+                    found << i;
+            }
+            return found;
+        };
+        const QList<int> litRows = lit(true, 500), litCols = lit(false, 300);
         QCOMPARE(litRows, ys);      // the last line lies on the far edge, outside the picture
         QCOMPARE(litCols, xs);
         const QColor line = image.pixelColor(xs.first(), 2);    // a dash starts at the top
@@ -417,6 +415,68 @@ private slots:
         QCOMPARE_SCALE(now, expected.x(), expected.y(), expected.width(), expected.height());
     }
 
+    // A press that moves onto a title button before its release clicks nothing.
+    void releaseAfterADragOverATitleButtonClicksNothing()
+    {
+        Wall wall;
+        wall.addScreen(rect(0, 0, 0.5, 0.5));
+        wall->OpenWindow(0, rect(0.25, 0.25, 0.75, 0.75), {});
+        QSignalSpy closed(wall.get(), &ZtTVWallNormalWnd::SignalWindowCloseBtnClicked);
+        const QPoint button = wall.buttonAt(0, 0, ZtTVWallNormalWindow::CloseButton);
+        KitraTest::drag(wall.viewport(), button - QPoint(6, 0), button);      // too short to move the window
+        KitraTest::drag(wall.viewport(), button, button - QPoint(60, 0));     // the button follows the mouse
+        QCOMPARE(wall.buttonAt(0, 0, ZtTVWallNormalWindow::CloseButton), button - QPoint(60, 0));
+        QCOMPARE(closed.count(), 0);
+        KitraTest::click(wall.viewport(), wall.buttonAt(0, 0, ZtTVWallNormalWindow::CloseButton));
+        QCOMPARE(closed.count(), 1);
+    }
+
+    // A selected window on a free screen shows the resize cursor of the edge under the mouse.
+    void hoverCursorShowsTheResizeZone_data()
+    {
+        QTest::addColumn<QPointF>("at");        // in the 200 x 100 window
+        QTest::addColumn<bool>("selected");
+        QTest::addColumn<int>("shape");
+        QTest::newRow("left") << QPointF(2, 50) << true << int(Qt::SizeHorCursor);
+        QTest::newRow("top-left") << QPointF(2, 2) << true << int(Qt::SizeFDiagCursor);
+        QTest::newRow("bottom") << QPointF(100, 98) << true << int(Qt::SizeVerCursor);
+        QTest::newRow("bottom-left") << QPointF(2, 98) << true << int(Qt::SizeBDiagCursor);
+        QTest::newRow("inside") << QPointF(100, 60) << true << int(Qt::ArrowCursor);
+        QTest::newRow("left, not selected") << QPointF(2, 50) << false << int(Qt::ArrowCursor);
+    }
+    void hoverCursorShowsTheResizeZone()
+    {
+        QFETCH(QPointF, at);
+        QFETCH(bool, selected);
+        QFETCH(int, shape);
+        Wall wall;
+        wall.addScreen(rect(0, 0, 0.5, 0.5));
+        wall->OpenWindow(0, rect(0.25, 0.25, 0.75, 0.75), {});
+        if (selected)
+            wall->SetSelectedWindowIndexs(0, 0);
+        KitraTest::move(wall.viewport(), wall.onWindow(0, 0, QPointF(100, 50)), Qt::NoButton);
+        KitraTest::move(wall.viewport(), wall.onWindow(0, 0, at), Qt::NoButton);
+        QCOMPARE(int(wall.window(0, 0)->cursor().shape()), shape);
+    }
+
+    void titleButtonsThatDoNotFitAreHidden()
+    {
+        Wall wall;
+        wall.addScreen(rect(0, 0, 0.5, 0.5));                             // 400 x 200
+        wall->OpenWindow(0, rect(0, 0, 0.1, 0.5), {});                   // 40 pixels: room for one
+        const auto shown = [&wall] {
+            QList<int> ids;
+            for (int id : {ZtTVWallNormalWindow::CloseButton, ZtTVWallNormalWindow::MaxButton,
+                           ZtTVWallNormalWindow::SelfAdaptionButton, ZtTVWallNormalWindow::VolumeButton})
+                if (wall.button(0, 0, id)->isVisible())
+                    ids << id;
+            return ids;
+        };
+        QCOMPARE(shown(), QList<int>{ZtTVWallNormalWindow::CloseButton});
+        wall->SetWindowScale(0, 0, rect(0, 0, 1, 0.5));
+        QCOMPARE(shown().size(), 4);
+    }
+
     void maximiseThenRestore()
     {
         Wall wall;
@@ -641,11 +701,7 @@ private slots:
         QVERIFY(eye);
         KitraTest::wheel(wall.viewport(), QPoint(200, 100), 2);
         QVERIFY(wall->transform().m11() > 2.0);
-        // The overview keeps its size while the view zooms: map through its device transform.
-        const QPoint corner = eye->deviceTransform(wall->viewportTransform())
-                                  .map(eye->boundingRect().bottomRight() - QPointF(3, 3)).toPoint();
-        QCOMPARE(corner, QPoint(797, 397));                        // anchored in the view's corner while zoomed
-        KitraTest::click(wall.viewport(), corner);
+        KitraTest::click(wall.viewport(), QPoint(797, 397));       // the folded overview's corner
         QVERIFY(!eye->IsCollapsed());
         QSignalSpy area(eye, &ZtTVWallNormalEagleEye::SignalAreaChanged);
         wall->RecoverEagleEye();

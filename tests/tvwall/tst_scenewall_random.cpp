@@ -46,53 +46,28 @@ public:
         const int screens = w->GetScreenCount();
         const int s = number(screens);
         const int win = number(w->GetWindowCount(s));
+        const auto mode = [this] { return ZtTVWallNormalWnd::SelectionMode(m_random.bounded(3)); };
         switch (m_random.bounded(22)) {
         case 0:
-            if (chance(20)) {
+            if (chance(20))
                 w->SetTVWallGridCount(m_random.bounded(0, 6), m_random.bounded(0, 6));
-                return "grid";
-            }
-            return "nothing";
+            return "grid";
         case 1:
             if (w->GetRowCount() < 1 || w->GetColumnCount() < 1)
                 QTest::ignoreMessage(QtWarningMsg, QRegularExpression("AddScreen: iRows"));
             w->AddScreen(span(0.25), QVariant(screens));
             return "add screen";
-        case 2:
-            if (chance(10))
-                w->DeleteAllScreen();
-            return "delete screens";
-        case 3: case 4:
-            w->OpenWindow(s, span(0.4), QVariant(win));
-            return "open window";
-        case 5:
-            w->DeleteWindow(s, win);
-            return "delete window";
-        case 6:
-            w->SetWindowScale(s, win, span(0.4));
-            return "window scale";
-        case 7:
-            w->SetWindowZValue(s, win, m_random.bounded(-3, 6));
-            return "z value";
-        case 8:
-            w->SetSelectedScreenIndex(s);
-            return "select screen";
-        case 9:
-            w->SetSelectedWindowIndexs(s, win);
-            return "select window";
-        case 10:
-            w->SetWindowSelectionMode(ZtTVWallNormalWnd::SelectionMode(m_random.bounded(3)));
-            return "selection mode";
-        case 11:
-            w->SetScreenFreeMode(s, chance(70));
-            return "free mode";
-        case 12:
-            w->SetWindowTitleShow(chance(50));
-            return "titles";
-        case 13:
-            if (chance(20))
-                w->DeleteAllWindows(s);
-            return "delete windows";
+        case 2: if (chance(10)) w->DeleteAllScreen(); return "delete screens";
+        case 3: case 4: w->OpenWindow(s, span(0.4), QVariant(win)); return "open window";
+        case 5: w->DeleteWindow(s, win); return "delete window";
+        case 6: w->SetWindowScale(s, win, span(0.4)); return "window scale";
+        case 7: w->SetWindowZValue(s, win, m_random.bounded(-3, 6)); return "z value";
+        case 8: w->SetSelectedScreenIndex(s); return "select screen";
+        case 9: w->SetSelectedWindowIndexs(s, win); return "select window";
+        case 10: w->SetWindowSelectionMode(mode()); return "selection mode";
+        case 11: w->SetScreenFreeMode(s, chance(70)); return "free mode";
+        case 12: w->SetWindowTitleShow(chance(50)); return "titles";
+        case 13: if (chance(20)) w->DeleteAllWindows(s); return "delete windows";
         case 14:
             KitraTest::wheel(m_wall.viewport(), randomPoint(), chance(50) ? 1 : -1);
             m_moved = true;     // a zoom moves the scene under a held button, as a drag does
@@ -168,16 +143,13 @@ private:
     // selection mode.
     QString interrupt()
     {
-        ZtTVWallNormalWnd* w = m_wall.get();
         if (chance(50)) {
-            w->SetWindowSelectionMode(ZtTVWallNormalWnd::SelectionMode(m_random.bounded(3)));
+            m_wall->SetWindowSelectionMode(ZtTVWallNormalWnd::SelectionMode(m_random.bounded(3)));
             return "mode switch during a drag";
         }
-        if (m_pressedWindow && m_pressedWindow == m_wall.window(m_pressedScreen, m_pressedNumber)) {
-            w->DeleteWindow(m_pressedScreen, m_pressedNumber);
-            return "pressed window closed";
-        }
-        return "nothing during a drag";
+        if (m_pressedWindow && m_pressedWindow == m_wall.window(m_pressedScreen, m_pressedNumber))
+            m_wall->DeleteWindow(m_pressedScreen, m_pressedNumber);
+        return "pressed window closed";
     }
 
     Wall& m_wall;

@@ -411,7 +411,7 @@ private slots:
             delete doomed;
         QVERIFY(witnessFinished.wait(3000));
         QTRY_VERIFY(doomed.isNull());
-        QTest::qWait(0);                          // let the animation's own deferred deletion run
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);   // the animation's own
     }
 
     void namedDialogTakesItsStoredSize_data()
@@ -478,49 +478,31 @@ private slots:
         }
     }
 
+    // The borders and the title bar's top strips stretch a stretchable dialog down to its minimum.
     void bordersStretchTheDialog_data()
     {
-        QTest::addColumn<QPoint>("at");       // where the press starts, in the dialog
+        QTest::addColumn<bool>("inTitle");
+        QTest::addColumn<bool>("stretchable");
+        QTest::addColumn<QPoint>("at");       // where the press starts, in the dialog or its title
         QTest::addColumn<QPoint>("delta");
         QTest::addColumn<QRect>("expected");
-        QTest::newRow("right wider") << QPoint(398, 150) << QPoint(50, 0) << QRect(100, 100, 450, 300);
-        QTest::newRow("bottom lower") << QPoint(200, 298) << QPoint(0, -40) << QRect(100, 100, 400, 260);
-        QTest::newRow("bottom-right") << QPoint(398, 298) << QPoint(30, 20) << QRect(100, 100, 430, 320);
-        QTest::newRow("bottom-left") << QPoint(1, 298) << QPoint(-20, 20) << QRect(80, 100, 420, 320);
-        QTest::newRow("left wider") << QPoint(1, 150) << QPoint(-30, 0) << QRect(70, 100, 430, 300);
+        QTest::newRow("right wider") << false << true << QPoint(398, 150) << QPoint(50, 0) << QRect(100, 100, 450, 300);
+        QTest::newRow("bottom-right") << false << true << QPoint(398, 298) << QPoint(30, 20) << QRect(100, 100, 430, 320);
+        QTest::newRow("bottom-left") << false << true << QPoint(1, 298) << QPoint(-20, 20) << QRect(80, 100, 420, 320);
         // Halfway the left edge is at 275; past the minimum it stays there.
-        QTest::newRow("left past the minimum") << QPoint(1, 150) << QPoint(350, 0) << QRect(275, 100, 200, 300);
-        QTest::newRow("bottom past the minimum") << QPoint(200, 298) << QPoint(0, -250) << QRect(100, 100, 400, 150);
-        QTest::newRow("inside") << QPoint(200, 150) << QPoint(30, 30) << kPlace;
+        QTest::newRow("left past the minimum") << false << true << QPoint(1, 150) << QPoint(350, 0) << QRect(275, 100, 200, 300);
+        QTest::newRow("bottom past the minimum") << false << true << QPoint(200, 298) << QPoint(0, -250) << QRect(100, 100, 400, 150);
+        QTest::newRow("inside") << false << true << QPoint(200, 150) << QPoint(30, 30) << kPlace;
+        QTest::newRow("title top higher") << true << true << QPoint(200, 1) << QPoint(0, -30) << QRect(100, 70, 400, 330);
+        QTest::newRow("title left wider") << true << true << QPoint(1, 20) << QPoint(-40, 0) << QRect(60, 100, 440, 300);
+        QTest::newRow("title top-right") << true << true << QPoint(398, 1) << QPoint(20, -20) << QRect(100, 80, 420, 320);
+        QTest::newRow("title top past the minimum") << true << true << QPoint(200, 1) << QPoint(0, 260) << QRect(100, 230, 400, 150);
+        // Without stretching the strip is only part of the title: dragging it moves the dialog.
+        QTest::newRow("title, not stretchable") << true << false << QPoint(200, 1) << QPoint(0, -30) << kPlace.translated(0, -30);
     }
     void bordersStretchTheDialog()
     {
-        QFETCH(QPoint, at);
-        QFETCH(QPoint, delta);
-        QFETCH(QRect, expected);
-        ZtDialog dialog;
-        dialog.setMinimumSize(200, 150);
-        dialog.SetSupportStretch(true);
-        showAt(dialog, kPlace);
-        stretch(&dialog, at, delta);
-        QCOMPARE(dialog.geometry(), expected);
-    }
-
-    void titleBarStripsStretchTheDialog_data()
-    {
-        QTest::addColumn<bool>("stretchable");
-        QTest::addColumn<QPoint>("at");       // in the title bar
-        QTest::addColumn<QPoint>("delta");
-        QTest::addColumn<QRect>("expected");
-        QTest::newRow("top higher") << true << QPoint(200, 1) << QPoint(0, -30) << QRect(100, 70, 400, 330);
-        QTest::newRow("left wider") << true << QPoint(1, 20) << QPoint(-40, 0) << QRect(60, 100, 440, 300);
-        QTest::newRow("top-right") << true << QPoint(398, 1) << QPoint(20, -20) << QRect(100, 80, 420, 320);
-        QTest::newRow("top past the minimum") << true << QPoint(200, 1) << QPoint(0, 260) << QRect(100, 230, 400, 150);
-        // Without stretching the strip is only part of the title: dragging it moves the dialog.
-        QTest::newRow("not stretchable") << false << QPoint(200, 1) << QPoint(0, -30) << kPlace.translated(0, -30);
-    }
-    void titleBarStripsStretchTheDialog()
-    {
+        QFETCH(bool, inTitle);
         QFETCH(bool, stretchable);
         QFETCH(QPoint, at);
         QFETCH(QPoint, delta);
@@ -529,7 +511,7 @@ private slots:
         dialog.setMinimumSize(200, 150);
         dialog.SetSupportStretch(stretchable);
         showAt(dialog, kPlace);
-        stretch(dialog.findChild<QWidget*>("pDialogTitle"), at, delta);
+        stretch(inTitle ? dialog.findChild<QWidget*>("pDialogTitle") : &dialog, at, delta);
         QCOMPARE(dialog.geometry(), expected);
     }
 

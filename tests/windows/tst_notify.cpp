@@ -61,27 +61,7 @@ private slots:
         QVERIFY(m_dir.isValid());
         useSkin(m_dir.filePath("settings.ini"), QStringLiteral("DustyBlue"));
     }
-
-    void cardFollowsTheSkin_data()
-    {
-        QTest::addColumn<QString>("skin");
-        QTest::addColumn<QColor>("card");
-        QTest::newRow("DustyBlue") << "DustyBlue" << QColor(Qt::white);
-        QTest::newRow("Dark") << "Dark" << QColor("#515151");
-    }
-    void cardFollowsTheSkin()
-    {
-        QFETCH(QString, skin);
-        QFETCH(QColor, card);
-        useSkin(m_dir.filePath("settings.ini"), skin);
-        Area area;
-        NotifyManager::addNotify(QStringLiteral("skinned"));
-        const QImage image = area.newest()->grab().toImage();
-        useSkin(m_dir.filePath("settings.ini"), QStringLiteral("DustyBlue"));
-        QCOMPARE(QColor(image.pixel(200, 20)), card);
-        const int shadow = shadowAlpha(area.newest());
-        QVERIFY2(shadow > 0 && shadow < 38, qPrintable(QString::number(shadow)));
-    }
+    void cleanup() { useSkin(m_dir.filePath("settings.ini"), QStringLiteral("DustyBlue")); }
 
     void nothingIsShownWithoutAnArea()
     {
@@ -97,23 +77,31 @@ private slots:
         QVERIFY(std::none_of(all.cbegin(), all.cend(), [](QWidget* w) { return w->inherits("NotifyWidget"); }));
     }
 
-    void noticeSlidesInWithItsSizeAndIcon_data()
+    // A notice waits above the area, slides into place and shows its type's icon on a card of
+    // the skin's colour, in a soft shadow.
+    void noticeSlidesInWithItsSizeIconAndSkin_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("type");
         QTest::addColumn<int>("height");
         QTest::addColumn<QColor>("icon");
-        QTest::newRow("short, correct") << "Saved" << 0 << 40 << QColor("#2fb36b");
-        QTest::newRow("long, error") << kLong << 1 << 60 << QColor("#e5484d");
-        QTest::newRow("unknown type is an error") << "Odd" << 7 << 40 << QColor("#e5484d");
-        QTest::newRow("no type is correct") << "Done" << -1 << 40 << QColor("#2fb36b");
+        QTest::addColumn<QString>("skin");
+        QTest::addColumn<QColor>("card");
+        const QColor white(Qt::white), dark("#515151");
+        QTest::newRow("short, correct") << "Saved" << 0 << 40 << QColor("#2fb36b") << "DustyBlue" << white;
+        QTest::newRow("long, error") << kLong << 1 << 60 << QColor("#e5484d") << "DustyBlue" << QColor();   // text there
+        QTest::newRow("unknown type is an error, dark") << "Odd" << 7 << 40 << QColor("#e5484d") << "Dark" << dark;
+        QTest::newRow("no type is correct") << "Done" << -1 << 40 << QColor("#2fb36b") << "DustyBlue" << white;
     }
-    void noticeSlidesInWithItsSizeAndIcon()
+    void noticeSlidesInWithItsSizeIconAndSkin()
     {
         QFETCH(QString, text);
         QFETCH(int, type);
         QFETCH(int, height);
         QFETCH(QColor, icon);
+        QFETCH(QString, skin);
+        QFETCH(QColor, card);
+        useSkin(m_dir.filePath("settings.ini"), skin);
         Area area;
         if (type < 0)
             NotifyManager::addNotify(text);
@@ -121,12 +109,16 @@ private slots:
             NotifyManager::addNotify(text, NotifyManager::MsgType(type));
         NotifyWidget* notice = area.newest();
         QVERIFY(notice);
+        if (card.isValid())
+            QCOMPARE(QColor(notice->grab().toImage().pixel(200, 20)), card);
         QCOMPARE(notice->Text(), text);
         QCOMPARE(notice->size(), QSize(240, height));
         QCOMPARE(notice->pos(), QPoint(0, -40));     // waits above the area
         QVERIFY(notice->isVisible());
         QTRY_COMPARE(notice->pos(), QPoint(0, 0));
         QCOMPARE(iconCentre(notice), icon);
+        const int shadow = shadowAlpha(notice);
+        QVERIFY2(shadow > 0 && shadow < 38, qPrintable(QString::number(shadow)));
     }
 
     void noticesStackWithTheNewestOnTopAndFade()

@@ -13,6 +13,24 @@ int alphaAt(const QImage& image, int x, int y)
     return image.pixelColor(x, y).alpha();
 }
 
+// A 100 x 50 window at (200, 150) with its shadow, shown unless asked otherwise.
+struct Shadowed
+{
+    explicit Shadowed(int width = 5, ShadowEffect::Frame frame = kAllSides, bool suppressed = false, bool show = true)
+        : shadow(Qt::black, width, frame, suppressed, 80)
+    {
+        target.setGeometry(200, 150, 100, 50);
+        shadow.attachWidget(&target);
+        if (show) {
+            target.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&target));
+        }
+    }
+    QRect around(int width = 5) const { return target.geometry().adjusted(-width, -width, width, width); }
+    QWidget target;
+    ShadowEffect shadow;
+};
+
 } // namespace
 
 class tst_ShadowEffect : public QObject
@@ -24,30 +42,23 @@ private slots:
 
     void windowShadowSurroundsAndFollowsItsTarget()
     {
-        QWidget target;
-        target.setGeometry(200, 150, 100, 50);
-        ShadowEffect shadow(Qt::black, 5, kAllSides, false, 80);
-        shadow.attachWidget(&target);
-        QVERIFY(!shadow.isVisible());
-        QVERIFY(static_cast<QWidget&>(shadow).isWindow());
-
-        target.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&target));
-        QVERIFY(shadow.isVisible());
-        QTRY_COMPARE(shadow.geometry(), target.geometry().adjusted(-5, -5, 5, 5));
-        QCOMPARE(shadow.size(), QSize(110, 60));
-
-        target.move(320, 240);
-        QTRY_COMPARE(shadow.geometry(), target.geometry().adjusted(-5, -5, 5, 5));
-        target.resize(160, 90);
-        QTRY_COMPARE(shadow.geometry(), target.geometry().adjusted(-5, -5, 5, 5));
-
-        target.hide();
-        QVERIFY(!shadow.isVisible());
-        target.show();
-        QVERIFY(shadow.isVisible());
-        target.close();
-        QVERIFY(!shadow.isVisible());
+        Shadowed w(5, kAllSides, false, false);
+        QVERIFY(!w.shadow.isVisible());
+        QVERIFY(static_cast<QWidget&>(w.shadow).isWindow());
+        w.target.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w.target));
+        QVERIFY(w.shadow.isVisible());
+        QTRY_COMPARE(w.shadow.geometry(), QRect(195, 145, 110, 60));
+        w.target.move(320, 240);
+        QTRY_COMPARE(w.shadow.geometry(), w.around());
+        w.target.resize(160, 90);
+        QTRY_COMPARE(w.shadow.geometry(), w.around());
+        w.target.hide();
+        QVERIFY(!w.shadow.isVisible());
+        w.target.show();
+        QVERIFY(w.shadow.isVisible());
+        w.target.close();
+        QVERIFY(!w.shadow.isVisible());
     }
 
     void paintsOnlyTheChosenSidesAndFadesOutwards_data()
@@ -69,15 +80,9 @@ private slots:
         QFETCH(bool, top);
         QFETCH(bool, right);
         QFETCH(bool, bottom);
-        QWidget target;
-        target.setGeometry(200, 150, 100, 50);
-        ShadowEffect shadow(QColor(0, 0, 0), 5, ShadowEffect::Frame(frame), false, 80);
-        shadow.attachWidget(&target);
-        target.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&target));
-        QTRY_COMPARE(shadow.size(), QSize(110, 60));
-
-        const QImage image = shadow.grab().toImage();
+        Shadowed w(5, ShadowEffect::Frame(frame));
+        QTRY_COMPARE(w.shadow.size(), QSize(110, 60));
+        const QImage image = w.shadow.grab().toImage();
         QCOMPARE(alphaAt(image, 55, 30), 0);        // the target's own area stays clear
         // Bands, middle of each side, two pixels apart and both wholly inside the band: the one
         // nearer the target is darker.
@@ -125,49 +130,34 @@ private slots:
 
     void suppressedShadowWaitsForDefaultVisible()
     {
-        QWidget target;
-        target.setGeometry(200, 150, 100, 50);
-        ShadowEffect shadow(Qt::black, 5, kAllSides, true, 80);
-        shadow.attachWidget(&target);
-        target.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&target));
-        QVERIFY(!shadow.isVisible());
-        shadow.setDefaultVisible(true);
-        QVERIFY(shadow.isVisible());
-        shadow.setDefaultVisible(false);
-        QVERIFY(!shadow.isVisible());
-        target.hide();
-        target.show();
-        QVERIFY(!shadow.isVisible());
+        Shadowed w(5, kAllSides, true);
+        QVERIFY(!w.shadow.isVisible());
+        w.shadow.setDefaultVisible(true);
+        QVERIFY(w.shadow.isVisible());
+        w.shadow.setDefaultVisible(false);
+        QVERIFY(!w.shadow.isVisible());
+        w.target.hide();
+        w.target.show();
+        QVERIFY(!w.shadow.isVisible());
     }
 
     void validRectCastsTheShadow()
     {
-        QWidget target;
-        target.setGeometry(200, 150, 100, 50);
-        ShadowEffect shadow(Qt::black, 4, kAllSides, false, 80);
-        shadow.attachWidget(&target);
-        shadow.setValidRect(QRect(10, 5, 60, 30));
-        target.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&target));
-        QTRY_COMPARE(shadow.geometry(), QRect(target.geometry().topLeft() + QPoint(6, 1), QSize(68, 38)));
-        target.move(250, 200);
-        QTRY_COMPARE(shadow.geometry(), QRect(target.geometry().topLeft() + QPoint(6, 1), QSize(68, 38)));
+        Shadowed w(4);
+        w.shadow.setValidRect(QRect(10, 5, 60, 30));
+        QTRY_COMPARE(w.shadow.geometry(), QRect(206, 151, 68, 38));
+        w.target.move(250, 200);
+        QTRY_COMPARE(w.shadow.geometry(), QRect(w.target.geometry().topLeft() + QPoint(6, 1), QSize(68, 38)));
     }
 
     void detachHidesUntilTheTargetShowsAgain()
     {
-        QWidget target;
-        target.setGeometry(200, 150, 100, 50);
-        ShadowEffect shadow(Qt::black, 5, kAllSides, false, 80);
-        shadow.attachWidget(&target);
-        target.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&target));
-        shadow.dettachWidget();
-        QVERIFY(!shadow.isVisible());
-        target.hide();
-        target.show();
-        QVERIFY(shadow.isVisible());
+        Shadowed w;
+        w.shadow.dettachWidget();
+        QVERIFY(!w.shadow.isVisible());
+        w.target.hide();
+        w.target.show();
+        QVERIFY(w.shadow.isVisible());
     }
 
     void targetDeletedFirstLeavesAHiddenShadow_data()

@@ -47,59 +47,38 @@ public:
     }
 
 private:
-    // A slot of every signal deletes its sender now and then.
-    template <typename Widget, typename Signal>
-    void mayDeleteFrom(Widget* widget, Signal signal)
+    // Builds the widget again once a slot deleted it; a slot of each of its signals deletes its
+    // sender now and then.
+    template <typename Widget, typename... Signals>
+    void rebuild(QPointer<Widget>& widget, const std::function<Widget*()>& make, const QPoint& at, Signals... sigs)
     {
-        QObject::connect(widget, signal, widget, [this, widget] {
+        if (widget)
+            return;
+        Widget* w = make();
+        widget = w;
+        const auto mayDelete = [this, w] {
             if (m_random.bounded(6) == 0)
-                delete widget;
-        });
+                delete w;
+        };
+        (QObject::connect(w, sigs, w, mayDelete), ...);
+        w->move(at);
+        w->show();
     }
 
     void rebuildWhatWasDeleted()
     {
-        if (!m_calendar) {
-            m_calendar = new ZtCalendar;
-            mayDeleteFrom(m_calendar.data(), &ZtCalendar::SgnDateTimeChanged);
-            mayDeleteFrom(m_calendar.data(), &ZtCalendar::SgnCalendarHide);
-            mayDeleteFrom(m_calendar.data(), &ZtCalendar::SgnCellDoubleClicked);
-            place(m_calendar, {0, 0});
-        }
-        if (!m_edit) {
-            m_edit = new ZtDateTimeEdit;
-            mayDeleteFrom(m_edit.data(), &ZtDateTimeEdit::SgnStartDateChanged);
-            mayDeleteFrom(m_edit.data(), &ZtDateTimeEdit::SgnYearMonthChanged);
-            place(m_edit, {260, 0});
-        }
-        if (!m_dateButton) {
-            m_dateButton = new ZtDateCalendar;
-            mayDeleteFrom(m_dateButton.data(), &ZtDateCalendar::SgnDateTimeChanged);
-            place(m_dateButton, {260, 300});
-        }
-        if (!m_rangeButton) {
-            m_rangeButton = new ZtDateTimeCalendar;
-            mayDeleteFrom(m_rangeButton.data(), &ZtDateTimeCalendar::SgnDateTimeChanged);
-            mayDeleteFrom(m_rangeButton.data(), &ZtDateTimeCalendar::SgnCellDoubleClicked);
-            place(m_rangeButton, {500, 300});
-        }
-        if (!m_box) {
-            m_box = new ZtMessageBox(QStringLiteral("Close"), QStringLiteral("Close window 3?"),
-                                     ZtMessageBox::Ok | ZtMessageBox::Cancel);
-            mayDeleteFrom(m_box.data(), &QDialog::finished);
-            place(m_box, {100, 400});
-        }
-        if (!m_dialog) {
-            m_dialog = new ZtDialog(nullptr, ZtDialog::MinMaxButtonsHint | ZtDialog::CloseButtonHint);
-            mayDeleteFrom(m_dialog.data(), &QDialog::finished);
-            place(m_dialog, {400, 60});
-        }
-    }
-
-    void place(QWidget* widget, const QPoint& at)
-    {
-        widget->move(at);
-        widget->show();
+        rebuild<ZtCalendar>(m_calendar, [] { return new ZtCalendar; }, {0, 0}, &ZtCalendar::SgnDateTimeChanged,
+                            &ZtCalendar::SgnCalendarHide, &ZtCalendar::SgnCellDoubleClicked);
+        rebuild<ZtDateTimeEdit>(m_edit, [] { return new ZtDateTimeEdit; }, {260, 0}, &ZtDateTimeEdit::SgnStartDateChanged,
+                                &ZtDateTimeEdit::SgnYearMonthChanged);
+        rebuild<ZtDateCalendar>(m_dateButton, [] { return new ZtDateCalendar; }, {260, 300}, &ZtDateCalendar::SgnDateTimeChanged);
+        rebuild<ZtDateTimeCalendar>(m_rangeButton, [] { return new ZtDateTimeCalendar; }, {500, 300},
+                                    &ZtDateTimeCalendar::SgnDateTimeChanged, &ZtDateTimeCalendar::SgnCellDoubleClicked);
+        rebuild<ZtMessageBox>(m_box, [] {
+            return new ZtMessageBox(QStringLiteral("Close"), QStringLiteral("Close window 3?"), ZtMessageBox::Ok | ZtMessageBox::Cancel);
+        }, {100, 400}, &QDialog::finished);
+        rebuild<ZtDialog>(m_dialog, [] { return new ZtDialog(nullptr, ZtDialog::MinMaxButtonsHint | ZtDialog::CloseButtonHint); },
+                          {400, 60}, &QDialog::finished);
     }
 
     QDateTime randomDateTime()
