@@ -215,6 +215,21 @@
     </message>
 </context>
 <context>
+    <name>ZtGUI::ZtTVWallDisplayScreen</name>
+    <message>
+        <source>Window</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>TVWall Locked!</source>
+        <translation>TVWall Locked!</translation>
+    </message>
+    <message>
+        <source>Window locked!</source>
+        <translation>Window locked!</translation>
+    </message>
+</context>
+<context>
     <name>ZtGUI::ZtTVWallDisplayTitleItem</name>
     <message>
         <source>Show More</source>

@@ -215,6 +215,21 @@
     </message>
 </context>
 <context>
+    <name>ZtGUI::ZtTVWallDisplayScreen</name>
+    <message>
+        <source>Window</source>
+        <translation>窗口</translation>
+    </message>
+    <message>
+        <source>TVWall Locked!</source>
+        <translation>电视墙已锁定！</translation>
+    </message>
+    <message>
+        <source>Window locked!</source>
+        <translation>窗口已锁定！</translation>
+    </message>
+</context>
+<context>
     <name>ZtGUI::ZtTVWallDisplayTitleItem</name>
     <message>
         <source>Show More</source>
