@@ -10,6 +10,7 @@
 #include "ZtBaseWindowTitle.h"
 #include "ZtCalendar.h"
 #include "ZtCalendarEx.h"
+#include "ZtCascadingListComBox.h"
 #include "ZtCheckBox.h"
 #include "ZtComboBox.h"
 #include "ZtCustomComboBox.h"
@@ -21,13 +22,18 @@
 #include "ZtLineEdit.h"
 #include "ZtListView.h"
 #include "ZtListWidget.h"
+#include "ZtMenuCustomCombox.h"
 #include "ZtPathComboBox.h"
 #include "ZtPopupButton.h"
 #include "ZtPushButton.h"
 #include "ZtScrollBar.h"
 #include "ZtSubPushButton.h"
 #include "ZtSwitchButton.h"
+#include "ZtTVWallDisplayWnd.h"
 #include "ZtTVWallNormalWnd.h"
+#include "ZtTVWallOperateWnd.h"
+#include "ZtTableView.h"
+#include "ZtTableViewSvg.h"
 #include "ZtTimeEdit.h"
 #include "ZtVerScrollBar.h"
 
@@ -50,6 +56,11 @@ QList<KitraDesignerWidget> kitraDesignerWidgets()
     return {
         entry<ZtTVWallNormalWnd>("ZtGUI::ZtTVWallNormalWnd", "ZtTVWallNormalWnd.h",
                                  "A wall of screens on a grid, drawn on a graphics scene", "wall", {480, 270}),
+        entry<ZtTVWallDisplayWnd>("ZtGUI::ZtTVWallDisplayWnd", "ZtTVWallDisplayWnd.h",
+                                  "A wall of screens on a grid, built from child widgets", "wall", {480, 270}),
+        entry<ZtTVWallOperateWnd>("ZtGUI::ZtTVWallOperateWnd", "ZtTVWallOperateWnd.h",
+                                  "The TV wall a host places: the scene wall or the display wall behind one "
+                                  "interface", "wall", {480, 270}),
         entry<ZtCalendar>("ZtGUI::ZtCalendar", "ZtCalendar.h",
                           "Month calendar with quick ranges and record marks", "calendar", {220, 260}),
         entry<ZtCalendarEx>("ZtGUI::ZtCalendarEx", "ZtCalendarEx.h",
@@ -89,12 +100,21 @@ QList<KitraDesignerWidget> kitraDesignerWidgets()
         entry<ZtComboBox>("ZtGUI::ZtComboBox", "ZtComboBox.h", "Combo box with the library's list", "edit", {160, 24}),
         entry<ZtCustomComboBox>("ZtGUI::ZtCustomComboBox", "ZtCustomComboBox.h",
                                 "Combo box that opens an application widget as its pop-up", "edit", {160, 24}),
+        entry<ZtCascadingListComBox>("ZtGUI::ZtCascadingListComBox", "ZtCascadingListComBox.h",
+                                     "Combo box choosing a main item, or one of its sub-items beside it", "edit",
+                                     {160, 24}),
+        entry<ZtMenuCustomCombox>("ZtGUI::ZtMenuCustomCombox", "ZtMenuCustomCombox.h",
+                                  "Combo box choosing from a menu with a sub-menu per main item", "edit", {160, 24}),
         entry<ZtPathComboBox>("ZtGUI::ZtPathComboBox", "ZtPathComboBox.h",
                               "Combo box whose arrow asks for a file or a directory", "edit", {200, 24}),
         entry<ZtPopupButton>("ZtGUI::ZtPopupButton", "ZtPopupButton.h",
                              "Tool button that drops down an application widget", "button", {32, 24}),
         entry<ZtBaseView>("ZtGUI::ZtBaseView", "ZtBaseView.h", "Tree view with clickable pictures in its cells",
                           "list", {320, 200}),
+        entry<ZtTableView>("ZtGUI::ZtTableView", "ZtTableView.h",
+                           "Table with clickable pictures and editors in its cells", "list", {320, 200}),
+        entry<ZtTableViewSvg>("ZtGUI::ZtTableViewSvg", "ZtTableViewSvg.h",
+                              "Table with clickable SVG pictures and editors in its cells", "list", {320, 200}),
         entry<ZtBaseWindowTitle>("ZtGUI::ZtBaseWindowTitle", "ZtBaseWindowTitle.h",
                                  "Title bar that moves, fills and stretches a frameless window", "window",
                                  {400, 32}, true),

@@ -2,10 +2,13 @@
 
 #include "CommonFun.h"
 #include "DateTimePage.h"
+#include "DisplayWallPage.h"
 #include "DisplayWindowPage.h"
 #include "FoundationPage.h"
 #include "InputsPage.h"
+#include "ListsCombosPage.h"
 #include "SceneWallPage.h"
+#include "TableViewPage.h"
 #include "WindowsPage.h"
 #include "ZtListWidget.h"
 #include "ZtSetting.h"
@@ -42,12 +45,16 @@ GalleryWindow::GalleryWindow(QWidget* parent)
     addPage(QStringLiteral("foundation"), tr("Foundation"), new FoundationPage(this));
     addPage(QStringLiteral("scenewall"), tr("Scene wall"), new SceneWallPage(this));
     addPage(QStringLiteral("datetime"), tr("Date and time"), new DateTimePage(this));
-    m_windowsPage = new WindowsPage(this);
-    addPage(QStringLiteral("windows"), tr("Windows and dialogs"), m_windowsPage);
-    m_inputsPage = new InputsPage(this);
-    addPage(QStringLiteral("inputs"), tr("Inputs"), m_inputsPage);
-    m_displayWindowPage = new DisplayWindowPage(this);
-    addPage(QStringLiteral("displaywindow"), tr("Display window"), m_displayWindowPage);
+    auto* windows = new WindowsPage(this);
+    addPage(QStringLiteral("windows"), tr("Windows and dialogs"), windows);
+    addPictured(QStringLiteral("inputs"), tr("Inputs"), new InputsPage(this));
+    addPictured(QStringLiteral("displaywindow"), tr("Display window"), new DisplayWindowPage(this));
+    addPictured(QStringLiteral("displaywall"), tr("Display wall"), new DisplayWallPage(this));
+    addPictured(QStringLiteral("listscombos"), tr("Lists and combos"), new ListsCombosPage(this));
+    addPictured(QStringLiteral("tableview"), tr("Table view"), new TableViewPage(this));
+    // Last: its dialogs stay open over whatever page is shown after it.
+    m_pictures.append({QStringLiteral("windows"),
+                       [windows](const QString& folder) { return windows->SaveDialogScreenshots(folder); }});
     m_navigation->setCurrentRow(0);
     resize(1000, 680);
 }
@@ -103,12 +110,10 @@ bool GalleryWindow::SaveScreenshots(const QString& folder)
         }
     }
     // Pages that open pop-ups need to be the visible page while they do.
-    m_navigation->setCurrentRow(m_pageNames.indexOf(QStringLiteral("inputs")));
-    QCoreApplication::processEvents();
-    saved = m_inputsPage->SaveScreenshots(folder) && saved;
-    m_navigation->setCurrentRow(m_pageNames.indexOf(QStringLiteral("displaywindow")));
-    QCoreApplication::processEvents();
-    saved = m_displayWindowPage->SaveScreenshots(folder) && saved;
-    m_navigation->setCurrentRow(m_pageNames.indexOf(QStringLiteral("windows")));
-    return m_windowsPage->SaveDialogScreenshots(folder) && saved;
+    for (const auto& pictured : qAsConst(m_pictures)) {
+        m_navigation->setCurrentRow(m_pageNames.indexOf(pictured.first));
+        QCoreApplication::processEvents();
+        saved = pictured.second(folder) && saved;
+    }
+    return saved;
 }

@@ -2,11 +2,10 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QListWidget;
 class QStackedWidget;
-class DisplayWindowPage;
-class InputsPage;
-class WindowsPage;
 
 /// The gallery's main window: a navigation list of pages, one page per subsystem.
 class GalleryWindow : public QWidget
@@ -16,9 +15,8 @@ class GalleryWindow : public QWidget
 public:
     explicit GalleryWindow(QWidget* parent = nullptr);
 
-    /// Renders every page to `folder`/<page>.png, and again the windows page with a message box and
-    /// a dialog open, the inputs page with a refused field and the display window page with PTZ and
-    /// the overflow pop-up open; false when a picture cannot be written.
+    /// Renders every page to `folder`/<page>.png, then the pictures pages take of themselves with
+    /// their pop-ups, dialogs or editors open; false when a picture cannot be written.
     bool SaveScreenshots(const QString& folder);
 
 signals:
@@ -29,11 +27,17 @@ private:
     QWidget* createSwitches();
 
     void addPage(const QString& name, const QString& title, QWidget* page);
+    /// A page that also takes pictures of itself, with `SaveScreenshots(folder)`.
+    template <typename Page>
+    void addPictured(const QString& name, const QString& title, Page* page)
+    {
+        addPage(name, title, page);
+        m_pictures.append({name, [page](const QString& folder) { return page->SaveScreenshots(folder); }});
+    }
 
     QListWidget* m_navigation = nullptr;
     QStackedWidget* m_pages = nullptr;
     QStringList m_pageNames;
-    WindowsPage* m_windowsPage = nullptr;
-    InputsPage* m_inputsPage = nullptr;
-    DisplayWindowPage* m_displayWindowPage = nullptr;
+    /// Pages that take pictures of themselves, each while it is the visible page.
+    QList<QPair<QString, std::function<bool(const QString&)>>> m_pictures;
 };

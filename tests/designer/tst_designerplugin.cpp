@@ -12,7 +12,7 @@ namespace {
 // Windows, parts of one and actions: nothing a form holds as a widget.
 const QStringList kNotForForms = {"ZtMessageBox", "WaitWidget", "ZtWindowTitleLabel", "ZtDialogFlash",
                                   "ZtDialogTitle", "ZtMenu", "ZtAction", "TVWallDisplayPTZSlider",
-                                  "ZtComboBoxPopupContainer", "ZtPopupButtonPopupContainer"};
+                                  "ZtComboBoxPopupContainer", "ZtPopupButtonPopupContainer", "ZtCascadingListWidget"};
 
 QString sourceFolder() { return qEnvironmentVariable("KITRA_SOURCE_DIR"); }
 

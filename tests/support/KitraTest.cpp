@@ -1,6 +1,7 @@
 #include "KitraTest.h"
 
 #include <QtTest/private/qtestlog_p.h>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace KitraTest {
 
@@ -105,11 +106,15 @@ void doubleClick(QWidget* widget, const QPoint& pos, Qt::MouseButton button)
 
 void wheel(QWidget* widget, const QPoint& pos, int notches)
 {
+    // Through the window system, as a mouse sends it: Qt passes only such wheel events on to the
+    // parents of a widget that ignores them.
+    QWidget* top = widget->window();
+    const QPointF local = widget->mapTo(top, pos);
+    const QPointF global = widget->mapToGlobal(pos);
     const QPoint delta(0, notches > 0 ? 120 : -120);
     for (int i = 0; i < qAbs(notches); ++i) {
-        QWheelEvent event(QPointF(pos), QPointF(widget->mapToGlobal(pos)), QPoint(), delta, Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(widget, &event);
+        QWindowSystemInterface::handleWheelEvent(top->windowHandle(), local, global, QPoint(), delta);
+        QWindowSystemInterface::flushWindowSystemEvents();
     }
 }
 

@@ -23,7 +23,8 @@ void drag(QWidget* widget, const QPoint& from, const QPoint& to, int steps = 4);
 void dragGlobal(QWidget* widget, const QPoint& from, const QPoint& to, int steps = 4);
 /// A press, release, double-click and release at `pos`, as a real double click arrives.
 void doubleClick(QWidget* widget, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
-/// One wheel notch (120 units) forward (`notches` > 0) or back, per notch.
+/// One wheel notch (120 units) forward (`notches` > 0) or back, per notch, at `pos` of `widget`'s
+/// window: the widget under the pointer there gets it, and its parents while it is ignored.
 void wheel(QWidget* widget, const QPoint& pos, int notches);
 
 } // namespace KitraTest

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+class GalleryLog;
+class QComboBox;
+
+namespace ZtGUI {
+class ZtTVWallOperateWnd;
+struct StructScaleRect;
+}
+
+/// The display wall page: a host of the operating facade. A mode switch between the scene wall
+/// and the display wall, a 4 x 4 wall of screens of different spans, areas drawn by the operator
+/// answered by opening windows, title-bar buttons answered by their setters, a few on-screen
+/// texts, video placeholders painted by the host through their refresh callback, wheel zoom with
+/// the overview, and a live log of every signal.
+class DisplayWallPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DisplayWallPage(QWidget* parent = nullptr);
+
+    /// Pictures of the page in both modes, as `folder`/displaywall-scene.png and
+    /// displaywall-display.png (zoomed, with the overview open).
+    bool SaveScreenshots(const QString& folder);
+
+private:
+    QWidget* createControls();
+    void connectWall();
+    /// The wall of the current mode, built afresh: screens, windows and on-screen texts.
+    void buildWall();
+    int openWindow(int screen, const ZtGUI::StructScaleRect& scale);
+    void toggle(int screen, int window, bool (ZtGUI::ZtTVWallOperateWnd::*get)(int, int) const,
+                void (ZtGUI::ZtTVWallOperateWnd::*set)(int, int, bool), const QString& name);
+    void openOverview();
+    void log(const QString& signal, const QString& details = QString());
+
+    ZtGUI::ZtTVWallOperateWnd* m_wall = nullptr;
+    QComboBox* m_mode = nullptr;
+    QComboBox* m_selectionMode = nullptr;
+    GalleryLog* m_log = nullptr;
+    int m_opened = 0;
+};
