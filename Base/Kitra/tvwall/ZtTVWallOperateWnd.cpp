@@ -6,6 +6,7 @@
 #include "ZtTVWallDisplayWnd.h"
 #include "ZtTVWallNormalWnd.h"
 
+#include <QCoreApplication>
 #include <QResizeEvent>
 #include <QtMath>
 #include <QWheelEvent>
@@ -651,6 +652,116 @@ void ZtTVWallOperateWnd::OnEagleEyeLocated(float fX, float fY)
     d->offsetX = clampOffset(-wall->width() * fX, wall->width(), d->baseWidth);
     d->offsetY = clampOffset(-wall->height() * fY, wall->height(), d->baseHeight);
     d->placeDisplayWall(wall->width(), wall->height());
+}
+
+namespace {
+
+using LayoutScreen = ZtTVWallLayout::Screen;
+using LayoutWindow = ZtTVWallLayout::Window;
+
+LayoutWindow readWindow(const ZtTVWallOperateWnd& op, int iScreen, int iWindow)
+{
+    LayoutWindow window;
+    op.GetWindowScale(iScreen, iWindow, window.scale);
+    window.zValue = op.GetWindowZValue(iScreen, iWindow);
+    window.locked = op.GetWindowLockBtnStatus(iScreen, iWindow);
+    window.volumeOn = op.GetWindowVolumeBtnStatus(iScreen, iWindow);
+    window.userData = op.GetWindowUserData(iScreen, iWindow);
+    return window;
+}
+
+LayoutScreen readScreen(const ZtTVWallOperateWnd& op, int iScreen)
+{
+    LayoutScreen screen;
+    op.GetScreenScale(iScreen, screen.scale);
+    screen.userData = op.GetScreenUserData(iScreen);
+    for (int iWindow : op.GetAllWindowIndexs(iScreen))
+        screen.windows.append(readWindow(op, iScreen, iWindow));
+    return screen;
+}
+
+void setWindowStates(ZtTVWallOperateWnd& op, int iScreen, int iWindow, const LayoutWindow& window)
+{
+    op.SetWindowVolumeBtn(iScreen, iWindow, window.volumeOn);
+    op.SetWindowLockBtn(iScreen, iWindow, window.locked);
+    // Showing PTZ controls is a request of its own; a window starts without them.
+    if (window.ptzOn)
+        op.SetWindowPTZBtn(iScreen, iWindow, true);
+    if (!window.title.isEmpty())
+        op.SetWindowContentText(iScreen, iWindow, window.title);
+}
+
+/// Every window takes its z-value; then the topmost one takes it again with a reorder, which
+/// stacks the display wall's windows by z-value (the scene wall stacks by z-value by itself).
+void stackWindows(ZtTVWallOperateWnd& op, int iScreen, const QVector<int>& numbers,
+                  const QVector<LayoutWindow>& windows)
+{
+    int top = -1;
+    for (int i = 0; i < windows.size(); ++i) {
+        op.SetWindowZValue(iScreen, numbers.at(i), windows.at(i).zValue, false);
+        if (top < 0 || windows.at(i).zValue >= windows.at(top).zValue)
+            top = i;
+    }
+    if (top >= 0)
+        op.SetWindowZValue(iScreen, numbers.at(top), windows.at(top).zValue, true);
+}
+
+/// Adds one screen with its windows; the new windows' numbers in the layout's order.
+QVector<int> buildScreen(ZtTVWallOperateWnd& op, const LayoutScreen& screen)
+{
+    const int iScreen = op.AddScreen(screen.scale, screen.userData);
+    QVector<int> numbers;
+    for (const LayoutWindow& window : screen.windows) {
+        const int iWindow = op.OpenWindow(iScreen, window.scale, window.userData);
+        numbers.append(iWindow);
+        setWindowStates(op, iScreen, iWindow, window);
+    }
+    stackWindows(op, iScreen, numbers, screen.windows);
+    return numbers;
+}
+
+} // namespace
+
+QWidget* ZtTVWallOperateWndPrivate::shownWall() const
+{
+    if (ZtTVWallNormalWnd* wall = normal())
+        return wall;
+    return display();
+}
+
+void ZtTVWallOperateWndPrivate::layOutDisplayScreens() const
+{
+    if (ZtTVWallDisplayWnd* wall = display()) {
+        QResizeEvent event(wall->size(), wall->size());
+        QCoreApplication::sendEvent(wall, &event);
+    }
+}
+
+ZtTVWallLayout ZtTVWallOperateWnd::GetLayout() const
+{
+    Q_D(const ZtTVWallOperateWnd);
+    if (!d->shownWall() || GetRowCount() < 1 || GetColumnCount() < 1)
+        return ZtTVWallLayout();
+    QVector<LayoutScreen> screens;
+    for (int iScreen = 0; iScreen < GetScreenCount(); ++iScreen)
+        screens.append(readScreen(*this, iScreen));
+    return ZtTVWallLayout(GetRowCount(), GetColumnCount(), screens);
+}
+
+QVector<QVector<int>> ZtTVWallOperateWnd::ApplyLayout(const ZtTVWallLayout& layout)
+{
+    Q_D(ZtTVWallOperateWnd);
+    if (!d->shownWall() || !layout.isValid())
+        return {};
+    // The operations used here report nothing, so no host slot runs while the wall is rebuilt.
+    const QVector<LayoutScreen> screens = layout.screens();
+    DeleteAllScreen();
+    SetTVWallGridCount(layout.rowCount(), layout.columnCount());
+    QVector<QVector<int>> numbers;
+    for (const LayoutScreen& screen : screens)
+        numbers.append(buildScreen(*this, screen));
+    d->layOutDisplayScreens();
+    return numbers;
 }
 
 } // namespace ZtGUI

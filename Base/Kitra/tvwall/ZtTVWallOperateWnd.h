@@ -5,12 +5,14 @@
 #include <QRect>
 #include <QScopedPointer>
 #include <QVariant>
+#include <QVector>
 #include <QWidget>
 #include <string>
 #include <vector>
 #include "KitraExport.h"
 #include "StructOSDInfo.h"
 #include "StructScaleRect.h"
+#include "ZtTVWallLayout.h"
 
 class QEvent;
 
@@ -83,6 +85,16 @@ public:
     bool GetWindowVolumeBtnStatus(int iScreen, int iWindow) const;
     void SetWindowSelectionMode(SelectionMode mode);
     SelectionMode GetWindowSelectionMode() const;
+
+    /// The grid, screens and windows of the shown wall. Window titles and PTZ states cannot be
+    /// read from the walls and come back empty and off, lock states from the scene wall off.
+    /// An invalid layout without a wall or a grid.
+    ZtTVWallLayout GetLayout() const;
+    /// Replaces every screen and window of the shown wall with those of `layout`, through the
+    /// wall's own operations. Returns, for each screen of the layout in order, the numbers of its
+    /// new windows in the layout's order, for the host to attach video again. Empty, with the wall
+    /// as it was, for an invalid layout or without a wall.
+    QVector<QVector<int>> ApplyLayout(const ZtTVWallLayout& layout);
 
     // Scene wall only.
     void SetScreenFreeMode(int iScreen, bool bFreeMode);

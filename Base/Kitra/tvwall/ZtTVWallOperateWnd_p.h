@@ -52,6 +52,12 @@ public:
             call(wall);
     }
 
+    /// The wall of the shown mode, whichever kind it is; null without one.
+    QWidget* shownWall() const;
+    /// Places the display wall's screens (and so its windows) after they were rebuilt: a screen
+    /// added to a shown wall waits for the wall's next resize.
+    void layOutDisplayScreens() const;
+
     void createNormalWall();
     void createDisplayWall();
     /// Re-emits a wall's signal as the facade's own, counting the re-emissions under way.
