@@ -95,8 +95,16 @@ ZtTVWallNormalWnd::~ZtTVWallNormalWnd()
 {
     Q_D(ZtTVWallNormalWnd);
     // Screens go while the wall that listens to them is still whole.
-    DeleteAllScreen();
+    for (ZtTVWallNormalScreen* screen : qAsConst(d->screens))
+        screen->disconnect(this);
+    d->screens.clear();
+    d->lastSelectedScreen = -1;
     d->eagleEye->disconnect(this);
+    // The scene dies with the wall: emptied at once, its index is dropped whole instead of each
+    // item being taken out of it. The overview stays until the scene goes, as before.
+    d->scene->removeItem(d->eagleEye);
+    d->scene->clear();
+    d->scene->addItem(d->eagleEye);
 }
 
 void ZtTVWallNormalWnd::SetTVWallGridCount(int iRows, int iCols)
