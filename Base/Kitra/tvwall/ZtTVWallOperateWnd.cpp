@@ -325,7 +325,7 @@ void ZtTVWallOperateWnd::SetSelectedWindowIndexs(int iScreen, int iWindow, bool 
     Q_D(ZtTVWallOperateWnd);
     if (ZtTVWallNormalWnd* wall = d->normal())
         wall->SetSelectedWindowIndexs(iScreen, iWindow);
-    d->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->SetSelectedWindowIndexs(iScreen, iWindow, bSelected); });
+    d->callDisplay(&ZtTVWallDisplayWnd::SetSelectedWindowIndexs, iScreen, iWindow, bSelected);
 }
 
 int ZtTVWallOperateWnd::GetWindowCount(int iScreen) const
@@ -378,9 +378,7 @@ bool ZtTVWallOperateWnd::SetWindowZValue(int iScreen, int iWindow, int iZValue, 
     Q_D(ZtTVWallOperateWnd);
     if (ZtTVWallNormalWnd* wall = d->normal())
         return wall->SetWindowZValue(iScreen, iWindow, iZValue);
-    return d->onDisplay(false, [&](ZtTVWallDisplayWnd* wall) {
-        return wall->SetWindowZValue(iScreen, iWindow, iZValue, bReorder);
-    });
+    return d->onDisplay(false, &ZtTVWallDisplayWnd::SetWindowZValue, iScreen, iWindow, iZValue, bReorder);
 }
 
 int ZtTVWallOperateWnd::GetWindowZValue(int iScreen, int iWindow) const
@@ -449,141 +447,138 @@ void ZtTVWallOperateWnd::SetAudioBtnVisible(bool bVisible)
 
 void ZtTVWallOperateWnd::SetTVWallLockStatus(bool bLock)
 {
-    d_func()->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->SetTVWallLockStatus(bLock); });
+    d_func()->callDisplay(&ZtTVWallDisplayWnd::SetTVWallLockStatus, bLock);
 }
 
 bool ZtTVWallOperateWnd::GetTVWallLockStatus() const
 {
-    return d_func()->onDisplay(false, [](ZtTVWallDisplayWnd* wall) { return wall->GetTVWallLockStatus(); });
+    return d_func()->onDisplay(false, &ZtTVWallDisplayWnd::GetTVWallLockStatus);
 }
 
 void ZtTVWallOperateWnd::GetScreenGrid(int iScreen, int& iRows, int& iCols) const
 {
-    d_func()->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->GetScreenGrid(iScreen, iRows, iCols); });
+    d_func()->callDisplay(&ZtTVWallDisplayWnd::GetScreenGrid, iScreen, iRows, iCols);
 }
 
 void ZtTVWallOperateWnd::SetPtzFrameSelectedEnable(bool bEnable)
 {
-    d_func()->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->SetPtzFrameSelectedEnable(bEnable); });
+    d_func()->callDisplay(&ZtTVWallDisplayWnd::SetPtzFrameSelectedEnable, bEnable);
 }
 
 bool ZtTVWallOperateWnd::SetScreenOSDInfo(int iScreen, std::vector<StructOSDInfo>& vecInfo)
 {
-    return d_func()->onDisplay(false, [&](ZtTVWallDisplayWnd* wall) { return wall->SetScreenOSDInfo(iScreen, vecInfo); });
+    return d_func()->onDisplay(false, &ZtTVWallDisplayWnd::SetScreenOSDInfo, iScreen, vecInfo);
 }
 
 void ZtTVWallOperateWnd::SetScreenOSDVisible(int iScreen, const std::vector<int>& vecId, bool bVisible)
 {
-    d_func()->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->SetScreenOSDVisible(iScreen, vecId, bVisible); });
+    d_func()->callDisplay(&ZtTVWallDisplayWnd::SetScreenOSDVisible, iScreen, vecId, bVisible);
 }
 
 QList<int> ZtTVWallOperateWnd::GetAllWindowUserDatas(int iScreen) const
 {
-    return d_func()->onDisplay(QList<int>(), [&](ZtTVWallDisplayWnd* wall) { return wall->GetAllWindowUserDatas(iScreen); });
+    return d_func()->onDisplay(QList<int>(), &ZtTVWallDisplayWnd::GetAllWindowUserDatas, iScreen);
 }
 
 void ZtTVWallOperateWnd::GetMaxWindowZValue(int iScreen, int& iWindow, int& iZValue) const
 {
-    d_func()->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->GetMaxWindowZValue(iScreen, iWindow, iZValue); });
+    using TopWindow = void (ZtTVWallDisplayWnd::*)(int, int&, int&);
+    d_func()->callDisplay(static_cast<TopWindow>(&ZtTVWallDisplayWnd::GetMaxWindowZValue), iScreen, iWindow, iZValue);
 }
 
 void ZtTVWallOperateWnd::SetWindowLockBtn(int iScreen, int iWindow, bool bOn)
 {
-    d_func()->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->SetWindowLockBtn(iScreen, iWindow, bOn); });
+    d_func()->callDisplay(&ZtTVWallDisplayWnd::SetWindowLockBtn, iScreen, iWindow, bOn);
 }
 
 bool ZtTVWallOperateWnd::GetWindowLockBtnStatus(int iScreen, int iWindow) const
 {
-    return d_func()->onDisplay(false, [&](ZtTVWallDisplayWnd* wall) { return wall->GetWindowLockBtnStatus(iScreen, iWindow); });
+    return d_func()->onDisplay(false, &ZtTVWallDisplayWnd::GetWindowLockBtnStatus, iScreen, iWindow);
 }
 
 void ZtTVWallOperateWnd::SetWindowDockBtn(int iScreen, int iWindow, bool bOn)
 {
-    d_func()->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->SetWindowDockBtn(iScreen, iWindow, bOn); });
+    d_func()->callDisplay(&ZtTVWallDisplayWnd::SetWindowDockBtn, iScreen, iWindow, bOn);
 }
 
 bool ZtTVWallOperateWnd::GetWindowDockBtnStatus(int iScreen, int iWindow) const
 {
-    return d_func()->onDisplay(false, [&](ZtTVWallDisplayWnd* wall) { return wall->GetWindowDockBtnStatus(iScreen, iWindow); });
+    return d_func()->onDisplay(false, &ZtTVWallDisplayWnd::GetWindowDockBtnStatus, iScreen, iWindow);
 }
 
 void ZtTVWallOperateWnd::SetWindowMeetingBtn(int iScreen, int iWindow, bool bOn)
 {
-    d_func()->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->SetWindowMeetingBtn(iScreen, iWindow, bOn); });
+    d_func()->callDisplay(&ZtTVWallDisplayWnd::SetWindowMeetingBtn, iScreen, iWindow, bOn);
 }
 
 bool ZtTVWallOperateWnd::GetWindowMeetingBtnStatus(int iScreen, int iWindow) const
 {
-    return d_func()->onDisplay(false, [&](ZtTVWallDisplayWnd* wall) { return wall->GetWindowMeetingBtnStatus(iScreen, iWindow); });
+    return d_func()->onDisplay(false, &ZtTVWallDisplayWnd::GetWindowMeetingBtnStatus, iScreen, iWindow);
 }
 
 void ZtTVWallOperateWnd::SetWindowTourBtn(int iScreen, int iWindow, bool bOn)
 {
-    d_func()->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->SetWindowTourBtn(iScreen, iWindow, bOn); });
+    d_func()->callDisplay(&ZtTVWallDisplayWnd::SetWindowTourBtn, iScreen, iWindow, bOn);
 }
 
 bool ZtTVWallOperateWnd::GetWindowTourBtnStatus(int iScreen, int iWindow) const
 {
-    return d_func()->onDisplay(false, [&](ZtTVWallDisplayWnd* wall) { return wall->GetWindowTourBtnStatus(iScreen, iWindow); });
+    return d_func()->onDisplay(false, &ZtTVWallDisplayWnd::GetWindowTourBtnStatus, iScreen, iWindow);
 }
 
 void ZtTVWallOperateWnd::SetWindowPTZBtn(int iScreen, int iWindow, bool bOn)
 {
-    d_func()->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->SetWindowPTZBtn(iScreen, iWindow, bOn); });
+    d_func()->callDisplay(&ZtTVWallDisplayWnd::SetWindowPTZBtn, iScreen, iWindow, bOn);
 }
 
 QWidget* ZtTVWallOperateWnd::GetWindowWidget(int iScreen, int iWindow) const
 {
-    return d_func()->onDisplay<QWidget*>(nullptr, [&](ZtTVWallDisplayWnd* wall) { return wall->GetWindowWidget(iScreen, iWindow); });
+    return d_func()->onDisplay<QWidget*>(nullptr, &ZtTVWallDisplayWnd::GetWindowWidget, iScreen, iWindow);
 }
 
 void ZtTVWallOperateWnd::DeleteWindowWidget(int iScreen, int iWindow)
 {
-    d_func()->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->DeleteWindowWidget(iScreen, iWindow); });
+    d_func()->callDisplay(&ZtTVWallDisplayWnd::DeleteWindowWidget, iScreen, iWindow);
 }
 
 void ZtTVWallOperateWnd::SetWindowVideoWidgetText(int iScreen, int iWindow, const QString& strText)
 {
-    d_func()->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->SetWindowVideoWidgetText(iScreen, iWindow, strText); });
+    d_func()->callDisplay(&ZtTVWallDisplayWnd::SetWindowVideoWidgetText, iScreen, iWindow, strText);
 }
 
 void ZtTVWallOperateWnd::SetWindowUpdateEnable(int iScreen, int iWindow, bool bEnable)
 {
-    d_func()->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->SetWindowUpdateEnable(iScreen, iWindow, bEnable); });
+    d_func()->callDisplay(&ZtTVWallDisplayWnd::SetWindowUpdateEnable, iScreen, iWindow, bEnable);
 }
 
 bool ZtTVWallOperateWnd::SetScreenWindowColor(int iScreen, const QColor& color, bool bShow)
 {
-    return d_func()->onDisplay(false, [&](ZtTVWallDisplayWnd* wall) {
-        return wall->SetScreenWindowBackgroudColor(iScreen, color, bShow);
-    });
+    return d_func()->onDisplay(false, &ZtTVWallDisplayWnd::SetScreenWindowBackgroudColor, iScreen, color, bShow);
 }
 
 bool ZtTVWallOperateWnd::SetScreenBaseMap(int iScreen, std::string strPath, bool bShow)
 {
-    return d_func()->onDisplay(false, [&](ZtTVWallDisplayWnd* wall) {
-        return wall->SetScreenBaseMapShow(iScreen, strPath, bShow);
-    });
+    return d_func()->onDisplay(false, &ZtTVWallDisplayWnd::SetScreenBaseMapShow, iScreen, strPath, bShow);
 }
 
 void ZtTVWallOperateWnd::SetDeviceType(bool bType)
 {
-    d_func()->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->SetDeviceType(bType); });
+    d_func()->callDisplay(&ZtTVWallDisplayWnd::SetDeviceType, bType);
 }
 
 void ZtTVWallOperateWnd::ShowWndLockBtn(bool bShow)
 {
-    d_func()->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->ShowWndLockBtn(bShow); });
+    d_func()->callDisplay(&ZtTVWallDisplayWnd::ShowWndLockBtn, bShow);
 }
 
 void ZtTVWallOperateWnd::ShowWndAudioBtn(bool bShow)
 {
-    d_func()->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->ShowWndAudioBtn(bShow); });
+    d_func()->callDisplay(&ZtTVWallDisplayWnd::ShowWndAudioBtn, bShow);
 }
 
 void ZtTVWallOperateWnd::ShowWndCircleBtn(bool bShow)
 {
-    d_func()->onDisplay([&](ZtTVWallDisplayWnd* wall) { wall->ShowWndCircleBtn(bShow); });
+    d_func()->callDisplay(&ZtTVWallDisplayWnd::ShowWndCircleBtn, bShow);
 }
 
 void ZtTVWallOperateWnd::resizeEvent(QResizeEvent* event)

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <utility>
 
 namespace ZtGUI {
 
@@ -38,18 +39,18 @@ public:
     {
         onShown(0, [&](auto* wall) { call(wall); return 0; });
     }
-    /// `call` on the display wall when it is shown; `otherwise` without it.
-    template <typename R, typename F>
-    R onDisplay(R otherwise, F call) const
+    /// The display wall's `method` when that wall is shown; `otherwise` without it.
+    template <typename R, typename Method, typename... Args>
+    R onDisplay(R otherwise, Method method, Args&&... args) const
     {
         ZtTVWallDisplayWnd* wall = display();
-        return wall ? call(wall) : otherwise;
+        return wall ? R((wall->*method)(std::forward<Args>(args)...)) : otherwise;
     }
-    template <typename F>
-    void onDisplay(F call) const
+    template <typename Method, typename... Args>
+    void callDisplay(Method method, Args&&... args) const
     {
         if (ZtTVWallDisplayWnd* wall = display())
-            call(wall);
+            (wall->*method)(std::forward<Args>(args)...);
     }
 
     /// The wall of the shown mode, whichever kind it is; null without one.
