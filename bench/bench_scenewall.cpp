@@ -1,5 +1,6 @@
 // The scene wall against the same wall drawn with plain graphics items of bare Qt: 8 x 8 screens,
 // 16 windows on each (1,024 windows), in a 1920 x 1080 view.
+#include "BenchSupport.h"
 #include "StructScaleRect.h"
 #include "ZtDir.h"
 #include "ZtSetting.h"
@@ -25,6 +26,7 @@
 #include <vector>
 
 using namespace ZtGUI;
+using namespace BenchSupport;
 
 namespace {
 
@@ -38,8 +40,6 @@ const qreal kTitleHeight = 24.0;
 const qreal kButtonSpacing = 7.0;
 const int kDragHalfStep = 20;        // moves alternate 40 px apart, either side of the press
 const int kCrowdedScreen = 2000;     // windows stacked on the one screen that the clearing figure empties
-const int kSamples = 20;             // timed repetitions behind each median of the closing table
-const int kWarmUps = 3;              // untimed repetitions first: caches, allocator and CPU clock settle
 const QColor kWallBackground(0x1b, 0x23, 0x2c);
 
 // Each window is a fifth of its screen wide, the four columns centred, so that a dragged group
@@ -173,48 +173,6 @@ void sendMove(QWidget* viewport, const QPoint& pos)
     QApplication::sendEvent(viewport, &move);
 }
 
-// A moved item is only marked dirty: the scene gathers dirty items in a queued call, which posts
-// the update request that paints the viewport. The second pass delivers that request.
-void paintPending()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents();
-}
-
-class PaintCounter : public QObject
-{
-public:
-    int count = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-};
-
-template <typename Step>
-double medianMs(Step step)
-{
-    for (int i = 0; i < kWarmUps; ++i)
-        step();
-    std::vector<double> samples;
-    for (int i = 0; i < kSamples; ++i)
-        samples.push_back(step());
-    std::nth_element(samples.begin(), samples.begin() + kSamples / 2, samples.end());
-    return samples[kSamples / 2];
-}
-
-double elapsedMs(const QElapsedTimer& timer)
-{
-    return timer.nsecsElapsed() / 1.0e6;
-}
-
-// Under -callgrind only the QBENCHMARK blocks count; the repeated timings would only slow it down.
-bool underCallgrind()
-{
-    return QCoreApplication::arguments().contains(QStringLiteral("-callgrindchild"));
-}
 
 } // namespace
 
@@ -293,7 +251,7 @@ private slots:
         built.clear();
         if (underCallgrind())
             return;
-        record(QStringLiteral("build (ms)"), bare, medianMs([bare] {
+        record(QStringLiteral("build (ms)"), bare, medianOf([bare] {
             QElapsedTimer timer;
             timer.start();
             auto view = makeView(bare);
@@ -310,7 +268,7 @@ private slots:
         QFETCH(bool, bare);
         if (underCallgrind())
             QSKIP("timed by hand: QBENCHMARK would count the building too");
-        record(QStringLiteral("teardown (ms)"), bare, medianMs([bare] {
+        record(QStringLiteral("teardown (ms)"), bare, medianOf([bare] {
             auto built = makeView(bare);
             built->hide();
             QElapsedTimer timer;
@@ -327,7 +285,7 @@ private slots:
         QFETCH(bool, bare);
         if (underCallgrind())
             QSKIP("timed by hand: QBENCHMARK would count the building too");
-        record(QStringLiteral("clear a screen of 2,000 windows (ms)"), bare, medianMs([bare] {
+        record(QStringLiteral("clear a screen of 2,000 windows (ms)"), bare, medianOf([bare] {
             auto view = makeView(bare, 1, kCrowdedScreen);
             QCoreApplication::processEvents();
             QElapsedTimer timer;
@@ -358,7 +316,7 @@ private slots:
         }
         if (underCallgrind())
             return;
-        record(QStringLiteral("render (ms)"), bare, medianMs([&] {
+        record(QStringLiteral("render (ms)"), bare, medianOf([&] {
             QElapsedTimer timer;
             timer.start();
             QPainter p(&target);
@@ -426,7 +384,7 @@ private slots:
         QBENCHMARK { dragBy(); }
 
         if (!underCallgrind()) {
-            record(QStringLiteral("drag step (ms)"), bare, medianMs([&] {
+            record(QStringLiteral("drag step (ms)"), bare, medianOf([&] {
                 QElapsedTimer timer;
                 timer.start();
                 dragBy();

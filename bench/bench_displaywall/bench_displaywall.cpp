@@ -1,6 +1,7 @@
 // The display wall against the same wall built from bare Qt MDI areas: 8 x 8 screens, 16 windows
 // on each (1,024 windows), in a 1920 x 1080 wall. The scene wall of the same size is measured
 // beside them, so that a host can see what each wall costs.
+#include "BenchSupport.h"
 #include "StructOSDInfo.h"
 #include "StructScaleRect.h"
 #include "ZtDir.h"
@@ -26,6 +27,7 @@
 #include <vector>
 
 using namespace ZtGUI;
+using namespace BenchSupport;
 
 namespace {
 
@@ -36,7 +38,6 @@ const int kWindowCount = kGrid * kGrid * kWindowsPerScreen;
 const int kOSDTexts = 8;
 const QSize kWallSize(1920, 1080);
 const int kDragHalfStep = 20;        // moves alternate 40 px apart, either side of the press
-const int kSamples = 20;             // timed repetitions behind each median of the closing table
 const int kBuildSamples = 7;         // builds are slow: fewer repetitions behind their median
 
 enum Kind { Display, Bare, Scene };
@@ -185,25 +186,6 @@ void click(QWidget* widget, const QPoint& pos)
     sendMouse(widget, QEvent::MouseButtonRelease, pos, Qt::LeftButton, Qt::NoButton);
 }
 
-// A move marks widgets dirty and posts an update request to the top-level window; delivering the
-// posted events paints the backing store, as the next turn of a host's event loop would.
-void paintPending()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::sendPostedEvents();
-}
-
-class PaintCounter : public QObject
-{
-public:
-    int count = 0;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-};
 
 // Eight texts on a screen, two columns of four, with colours, transparency and two-line captions;
 // the two variants differ in every text, so that each application has something to change.
@@ -261,26 +243,6 @@ void setBareTexts(QMdiArea* area, const std::vector<QLabel*>& labels, const std:
         sub->show();
         sub->raise();
     }
-}
-
-template <typename Step>
-double medianMs(Step step, int samples = kSamples)
-{
-    std::vector<double> times;
-    for (int i = 0; i < samples; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        step();
-        times.push_back(timer.nsecsElapsed() / 1.0e6);
-    }
-    std::nth_element(times.begin(), times.begin() + samples / 2, times.end());
-    return times[samples / 2];
-}
-
-// Under -callgrind only the QBENCHMARK blocks count; the repeated timings would only slow it down.
-bool underCallgrind()
-{
-    return QCoreApplication::arguments().contains(QStringLiteral("-callgrindchild"));
 }
 
 } // namespace

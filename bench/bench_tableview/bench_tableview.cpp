@@ -1,5 +1,6 @@
 // The table views against a plain QTreeView whose QStyledItemDelegate draws the same pictures:
 // 100,000 rows x 4 columns, five images per cell, in a 1920 x 1080 viewport.
+#include "BenchSupport.h"
 #include "ZtDir.h"
 #include "ZtSetting.h"
 #include "ZtTableView.h"
@@ -19,6 +20,7 @@
 #include <vector>
 
 using namespace ZtGUI;
+using namespace BenchSupport;
 using Data = struTreeViewData;
 
 namespace {
@@ -28,7 +30,6 @@ const int kColumns = 4;
 const int kSlots = 5;
 const int kIcon = 16;
 const QSize kViewSize(1920, 1080);
-const int kSamples = 20;             // timed repetitions behind each median of the closing table
 
 enum Kind { Pixmaps, Svg, Bare };
 
@@ -92,25 +93,6 @@ QString svgFile(const QTemporaryDir& folder, const QColor& colour)
         file.write(QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='16' height='16'>"
                                   "<circle cx='8' cy='8' r='6' fill='%1'/></svg>").arg(colour.name()).toUtf8());
     return path;
-}
-
-template <typename Step>
-double medianMs(Step step)
-{
-    std::vector<double> samples;
-    for (int i = 0; i < kSamples; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        step();
-        samples.push_back(timer.nsecsElapsed() / 1.0e6);
-    }
-    std::nth_element(samples.begin(), samples.begin() + kSamples / 2, samples.end());
-    return samples[kSamples / 2];
-}
-
-bool underCallgrind()
-{
-    return QCoreApplication::arguments().contains(QStringLiteral("-callgrindchild"));
 }
 
 const char* const kKindNames[] = {"kitra pixmaps", "kitra SVG", "bare Qt"};
