@@ -19,19 +19,32 @@ class KITRA_EXPORT ZtCascadingListComBox : public ZtCustomComboBox
     Q_DECLARE_PRIVATE(ZtCascadingListComBox)
 
 public:
+    /// An empty combo box whose drop-down does not open until InitDate().
     explicit ZtCascadingListComBox(QWidget* parent = nullptr);
     ~ZtCascadingListComBox() override;
 
     /// Builds the drop-down from the catalogue on the first call; later calls are ignored.
+    /// `mapMainItems` maps main keys to texts, `mapCascadingItems` main keys to their sub-items
+    /// (sub key to text); both are listed in ascending key order.
     void InitDate(QMap<int, QString> mapMainItems, QMap<int, QMap<int, QString>> mapCascadingItems);
+    /// Copies the keys of the last choice into `vecChosenItems`: the one sub key, or every sub key
+    /// of a chosen main item (none for a main item without sub-items, and none before any choice).
+    /// The combo box's currentIndexChanged and currentTextChanged signals report a new choice.
     void GetCurrentChosenItem(QVector<int>& vecChosenItems);
 
 public slots:
+    /// Takes main item `nItemValue` as the choice: shows `strItemName` as the only item, remembers
+    /// its sub keys and closes the drop-down.
     void OnMainListItemClicked(int nItemValue, QString strItemName);
+    /// Takes sub-item `nItemValue` as the choice: shows `strItemName` as the only item, remembers
+    /// its key and closes the drop-down.
     void OnCascadingListItemClicked(int nItemValue, QString strItemName);
+    /// Widens the drop-down to twice the combo box's width while the sub-list shows (opening it on
+    /// the left when the screen has no room on the right), and narrows it again when it hides.
     void OnCascadingListVisibleChange(bool bVisible);
 
 protected:
+    /// Opens the drop-down with the sub-list hidden.
     void showPopup() override;
 
 private:

@@ -12,6 +12,7 @@ class KITRA_EXPORT ZtComboBox : public QComboBox
     Q_OBJECT
 
 public:
+    /// An empty combo box with the library's list view and item delegate.
     explicit ZtComboBox(QWidget* parent = nullptr);
     ~ZtComboBox() override;
 };

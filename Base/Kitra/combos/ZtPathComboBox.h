@@ -19,19 +19,29 @@ class KITRA_EXPORT ZtPathComboBox : public QComboBox
     Q_DECLARE_PRIVATE(ZtPathComboBox)
 
 public:
+    /// An empty combo box that asks for an existing file.
     explicit ZtPathComboBox(QWidget* parent = nullptr);
     ~ZtPathComboBox() override;
 
+    /// What the dialog asks for: QFileDialog::AnyFile a file to save, Directory a directory,
+    /// ExistingFiles several files, ExistingFile (the default, and any other mode) a file to open.
     void SetFileMode(QFileDialog::FileMode mode);
+    /// The dialog's title; when empty, a directory dialog is titled "Select Directory".
     void SetTitle(const QString& title);
+    /// The dialog's name filter as QFileDialog takes it ("Images (*.png *.jpg)"); unused for directories.
     void SetFilter(const QString& filter);
     /// Where the dialog starts while the combo box holds no path.
     void SetDirectory(const QString& directory);
 
+    /// Opens the file dialog on the next turn of the event loop, starting at the current path; a
+    /// chosen path replaces the items, then currentIndexChanged(0) and, when the text changed,
+    /// currentTextChanged follow. A call while a dialog is pending does nothing.
     void showPopup() override;
 
 protected:
+    /// Only a press on the arrow (the rightmost 22 pixels) opens the dialog; other presses are ignored.
     void mousePressEvent(QMouseEvent* event) override;
+    /// Swallows the space key on an editable combo box; other keys work as in QComboBox.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -17,6 +17,7 @@ class KITRA_EXPORT ZtPopupButton : public QToolButton
     Q_DECLARE_PRIVATE(ZtPopupButton)
 
 public:
+    /// A button whose pop-up stays empty until SetPopupWidget().
     explicit ZtPopupButton(QWidget* parent = nullptr);
     ~ZtPopupButton() override;
 
@@ -25,9 +26,13 @@ public:
     void SetPopupWidget(QWidget* pWidget);
 
 protected:
+    /// Shows the pop-up with its top centre at the button's bottom centre.
     void showPopup();
+    /// Hides the pop-up.
     void hidePopup();
+    /// Any press opens the pop-up instead of pressing the button.
     void mousePressEvent(QMouseEvent* event) override;
+    /// Escape, Return and Enter close an open pop-up and are consumed.
     bool event(QEvent* event) override;
 
 private:

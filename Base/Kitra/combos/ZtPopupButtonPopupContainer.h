@@ -18,13 +18,16 @@ class KITRA_EXPORT ZtPopupButtonPopupContainer : public QWidget
     Q_DECLARE_PRIVATE(ZtPopupButtonPopupContainer)
 
 public:
+    /// An empty pop-up for the tool button `parent`; ZtPopupButton creates it on first use.
     explicit ZtPopupButtonPopupContainer(QWidget* parent = nullptr);
     ~ZtPopupButtonPopupContainer() override;
 
 public slots:
+    /// Puts an empty widget in place of a content widget that was destroyed, so the pop-up keeps its size.
     void WidgetDestroyed();
 
 protected:
+    /// A press outside the pop-up closes it, and does not reopen it when it lands on the button.
     void mousePressEvent(QMouseEvent* event) override;
 
 private:

@@ -11,6 +11,7 @@ class KITRA_EXPORT ZtDateEdit : public QDateEdit
     Q_OBJECT
 
 public:
+    /// A QDateEdit dressed by the skin's calendar style sheet.
     explicit ZtDateEdit(QWidget* parent = nullptr);
     ~ZtDateEdit() override;
 };

@@ -11,6 +11,7 @@ class KITRA_EXPORT ZtTimeEdit : public QTimeEdit
     Q_OBJECT
 
 public:
+    /// A QTimeEdit dressed by the skin's calendar style sheet.
     explicit ZtTimeEdit(QWidget* parent = nullptr);
     ~ZtTimeEdit() override;
 };

@@ -9,8 +9,10 @@ namespace ZtGUI {
 class KITRA_EXPORT ZtDir
 {
 public:
+    /// Sets the directory that skin paths start from (no trailing "/"); an empty path returns to
+    /// the application's directory. Call before the first widget is built.
     static void SetCurrentPath(QString& path);
-    /// The path set by the host, or the application's directory while none is set.
+    /// The path set by the host, or QCoreApplication::applicationDirPath() while none is set.
     static QString GetCurrentPath();
 };
 

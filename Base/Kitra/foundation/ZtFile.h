@@ -11,8 +11,10 @@ namespace ZtGUI {
 class KITRA_EXPORT ZtFile
 {
 public:
+    /// The whole content of `folder` + "/" + `fileName` (just `fileName` when `folder` is empty);
+    /// an empty array when the file cannot be opened.
     static QByteArray ReadAll(const QString& fileName, const QString& folder);
-    /// The files concatenated in list order.
+    /// The files of `folder` concatenated in list order; an unreadable file adds nothing.
     static QByteArray ReadAll(const QStringList& fileNames, const QString& folder);
 };
 

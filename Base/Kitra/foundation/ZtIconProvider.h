@@ -11,6 +11,7 @@ namespace ZtGUI {
 class KITRA_EXPORT ZtIconProvider : public QFileIconProvider
 {
 public:
+    /// The icon that the platform's file icon provider shows for the file or folder at `path`.
     static QIcon GetIcon(const QString& path);
 };
 

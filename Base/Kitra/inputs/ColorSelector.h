@@ -15,13 +15,17 @@ class KITRA_EXPORT ColorSelector : public QPushButton
     Q_DECLARE_PRIVATE(ColorSelector)
 
 public:
+    /// A selector with no colour yet (invalid); a click opens the colour dialog.
     explicit ColorSelector(QWidget* parent = nullptr);
     ~ColorSelector() override;
 
+    /// The colour shown, repainted at once; the alpha is not shown.
     void setColor(const QColor& color);
+    /// The colour shown, as set or chosen in the dialog; invalid until one is.
     QColor getColor() const;
 
 protected:
+    /// Paints the colour inside a 1-pixel grey frame with its code centred on it.
     void paintEvent(QPaintEvent* event) override;
 
 private slots:

@@ -16,6 +16,7 @@ class KITRA_EXPORT FolderBar : public QWidget
     Q_DECLARE_PRIVATE(FolderBar)
 
 public:
+    /// An empty bar; add pages with addItem().
     explicit FolderBar(QWidget* parent = nullptr);
     ~FolderBar() override;
 
@@ -24,6 +25,7 @@ public:
     void addItem(QWidget* page, const QString& title);
 
 protected:
+    /// Lays the headers and the open page out again for the new size.
     void resizeEvent(QResizeEvent* event) override;
 
 private slots:

@@ -15,17 +15,28 @@ class KITRA_EXPORT PicButton : public QPushButton
     Q_DECLARE_PRIVATE(PicButton)
 
 public:
+    /// A button with no pictures yet; it paints nothing until setPicName().
     explicit PicButton(QWidget* parent = nullptr);
     ~PicButton() override;
 
+    /// The idle picture's file, given without extension since "_hover" and "_pressed" are appended
+    /// to it; the button takes that picture's size. A missing picture is warned about and leaves the
+    /// size as it was.
     void setPicName(const QString& name);
+    /// The picture name as last set; empty at first.
     QString getPicName() const;
 
 protected:
+    /// Shows the hover picture.
     void enterEvent(QEvent* event) override;
+    /// Shows the idle picture.
     void leaveEvent(QEvent* event) override;
+    /// A left press shows the pressed picture.
     void mousePressEvent(QMouseEvent* event) override;
+    /// A left release inside the button shows the hover picture and emits clicked(false); a release
+    /// outside emits nothing and keeps the pressed picture until the mouse enters or leaves.
     void mouseReleaseEvent(QMouseEvent* event) override;
+    /// Draws the picture of the current state scaled to the button; a missing one leaves it blank.
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -16,6 +16,7 @@ class KITRA_EXPORT WPushButton : public QPushButton
     Q_DECLARE_PRIVATE(WPushButton)
 
 public:
+    /// A button with no icons; give them with SetIcon().
     explicit WPushButton(QWidget* parent = nullptr);
     ~WPushButton() override;
 
@@ -24,7 +25,9 @@ public:
     void SetIcon(QIcon* const icons, int count);
 
 protected:
+    /// Shows the hovered icon.
     void enterEvent(QEvent* event) override;
+    /// Shows the outside icon.
     void leaveEvent(QEvent* event) override;
 
 private:

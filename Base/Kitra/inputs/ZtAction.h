@@ -16,13 +16,20 @@ class KITRA_EXPORT ZtAction : public QAction
     Q_DECLARE_PRIVATE(ZtAction)
 
 public:
+    /// An unchecked action without a sub-menu; it has no check icon until SetCheckState().
     explicit ZtAction(QWidget* parent = nullptr);
+    /// As above, with the menu text `text`.
     explicit ZtAction(const QString& text, QWidget* parent = nullptr);
     ~ZtAction() override;
 
+    /// Sets the check mark and the skin's matching icon; Qt::PartiallyChecked becomes Qt::Checked unless
+    /// the action has a sub-menu.
     void SetCheckState(Qt::CheckState state);
+    /// The check mark as stored (after the conversion above); Qt::Unchecked at first.
     Qt::CheckState CheckState() const;
+    /// Whether the action opens a sub-menu, which allows the partially checked mark; set it first.
     void SetHasSubMenu(bool hasSubMenu);
+    /// Whether the action opens a sub-menu; false at first.
     bool HasSubMenu() const;
 
 private:

@@ -12,7 +12,9 @@ class KITRA_EXPORT ZtCheckBox : public QCheckBox
     Q_OBJECT
 
 public:
+    /// An unchecked box without text.
     explicit ZtCheckBox(QWidget* parent = nullptr);
+    /// An unchecked box labelled `text`.
     explicit ZtCheckBox(const QString& text, QWidget* parent = nullptr);
 };
 

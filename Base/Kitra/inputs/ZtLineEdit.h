@@ -30,34 +30,47 @@ public:
     enum ErrorHintDisplayPosition : int { HintRight = 0, HintLeft = 1, HintTop = 2, HintBottom = 3 };
     Q_ENUM(ErrorHintDisplayPosition)
 
+    /// A field with no rules in force: no length limit, no pattern, hints above the field.
     explicit ZtLineEdit(QWidget* parent = nullptr);
     ~ZtLineEdit() override;
 
     /// A limit of 0 or less means no limit; `hint` is shown when the text exceeds it.
     void setLimitText(int limit, QString hint);
+    /// How setLimitText()'s limit counts bytes (CodeTypeLocal8Bit at first); applies from the next check.
     void setCodeType(CharByteNumType type);
-    /// Whether input beyond the limit is cut off (true) or kept with a hint (false).
+    /// Whether input beyond the limit is cut off at once, silently and as one undoable edit (true),
+    /// or kept with the limit hint (false, the default).
     void setExceedMaxStopInput(bool stop);
-    /// An empty pattern leaves the rule and its hint as they were. A malformed pattern is warned
-    /// about and leaves no pattern rule in force.
+    /// Checks every change against `pattern` (ECMAScript, whole text) and shows `hint` when it fails.
+    /// An empty or null pattern turns the check off and keeps the previous hint; a malformed one is
+    /// warned about and leaves no pattern rule in force.
     void setRegExpValidator(const wchar_t* pattern, QString hint);
+    /// The side of the field on which hints appear (HintTop at first); applies from the next hint.
     void setShowErrorHintPosition(ErrorHintDisplayPosition position);
-    /// Display time of the bubble, which every line edit shares.
+    /// Display time of the bubble in milliseconds (3000 at first); the bubble, and so the time, is
+    /// shared by every line edit.
     void setShowErrorHintTime(int milliseconds);
 
     /// Checks the whole current text against both rules, showing the hint of the first one it
     /// breaks; true when the text is valid. An empty text never matches a pattern.
     bool JudgeErrorState();
+    /// true selects the whole text, enters the error state and shows `hint` beside the field for the
+    /// bubble's display time; false hides the bubble and leaves the error state.
     void showErrorHint(bool show, QString hint);
 
+    /// Whether the field is in its error state (the `error` property); false at first.
     bool errorState() const;
+    /// Sets the `error` property and restyles the field; the bubble is left as it is.
     void setErrorState(bool error);
 
 signals:
+    /// A left-button press on the field, emitted before the field handles it.
     void clicked();
 
 protected:
+    /// Emits clicked() for a left press, then edits as usual.
     void mousePressEvent(QMouseEvent* event) override;
+    /// Edits as usual; lets undo and redo step over the cuts made at the length limit.
     void keyPressEvent(QKeyEvent* event) override;
 
 private slots:

@@ -12,8 +12,11 @@ class KITRA_EXPORT ZtSubPushButton : public ZtPushButton
     Q_OBJECT
 
 public:
+    /// A secondary button without text or icon.
     explicit ZtSubPushButton(QWidget* parent = nullptr);
+    /// A secondary button labelled `text`.
     explicit ZtSubPushButton(const QString& text, QWidget* parent = nullptr);
+    /// A secondary button labelled `text` whose `icon` supplies the state pictures.
     ZtSubPushButton(const QIcon& icon, const QString& text, QWidget* parent = nullptr);
 };
 

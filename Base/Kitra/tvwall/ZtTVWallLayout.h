@@ -41,7 +41,7 @@ public:
     {
         StructScaleRect scale;   ///< in fractions of the wall, with the screen's free-mode flag
         QVariant userData;       ///< the host's value, as the wall holds it
-        QVector<Window> windows;
+        QVector<Window> windows; ///< its windows, in the order of their numbers
     };
 
     /// An invalid layout (no grid), as the failure value of the calls that make one.
@@ -49,14 +49,17 @@ public:
     /// A layout of `iRows` x `iCols` cells and `screens`; invalid, with a warning, when the grid
     /// is outside 1..MaxGridCount or a screen or window lies outside its area.
     ZtTVWallLayout(int iRows, int iCols, const QVector<Screen>& screens);
+    /// A copy; layouts share their data until one of them changes.
     ZtTVWallLayout(const ZtTVWallLayout& other);
+    /// Makes this layout a copy of `other`.
     ZtTVWallLayout& operator=(const ZtTVWallLayout& other);
     ~ZtTVWallLayout();
 
     /// False for a default layout and for one whose input was refused.
     bool isValid() const;
-    /// Grid rows and columns; 0 when invalid.
+    /// Grid rows; 0 when invalid.
     int rowCount() const;
+    /// Grid columns; 0 when invalid.
     int columnCount() const;
     /// The screens with their windows; empty when invalid.
     QVector<Screen> screens() const;
@@ -72,6 +75,7 @@ public:
     /// Same grid, same screens and windows in the same order with the same states and user data;
     /// rectangles count as equal within 0.002 of each corner, as the scene wall compares them.
     bool operator==(const ZtTVWallLayout& other) const;
+    /// The opposite of operator==().
     bool operator!=(const ZtTVWallLayout& other) const { return !(*this == other); }
 
 private:

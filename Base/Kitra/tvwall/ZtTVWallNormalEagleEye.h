@@ -20,6 +20,7 @@ class KITRA_EXPORT ZtTVWallNormalEagleEye : public QObject, public QGraphicsPoly
     Q_DECLARE_PRIVATE(ZtTVWallNormalEagleEye)
 
 public:
+    /// A folded overview with a 1 × 1 grid.
     explicit ZtTVWallNormalEagleEye(QGraphicsItem* parent = nullptr);
     ~ZtTVWallNormalEagleEye() override;
 
@@ -27,8 +28,11 @@ public:
     void SetGrid(int rows, int cols);
     /// Folds an open map back into the expand button; does nothing when already folded.
     void Collapse();
+    /// True while the overview shows only its expand button; true after construction.
     bool IsCollapsed() const;
 
+    /// Draws the expand button, or the map with its grid, the red frame of the visible part and
+    /// the fold triangle.
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget = nullptr) override;
 
 signals:
@@ -36,7 +40,9 @@ signals:
     void SignalAreaChanged();
 
 protected:
+    /// Takes the press so that it does not reach the screens below.
     void mousePressEvent(QGraphicsSceneMouseEvent* event) override;
+    /// A left click opens, folds or scrolls the view, as described for the class.
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
 
 private:

@@ -22,21 +22,31 @@ public:
     explicit ZtTVWallNormalTitleItem(QGraphicsWidget* window);
     ~ZtTVWallNormalTitleItem() override;
 
+    /// The text drawn on the left in white, elided at the right before the buttons.
     void SetTitle(const QString& title);
+    /// The text last given to SetTitle().
     QString GetTitle() const;
+    /// A non-null icon draws the skin's title icon picture before the text; a null one removes it.
     void SetIcon(const QIcon& icon);
+    /// Shows or hides the title text; hidden after construction.
     void SetShowTitle(bool show);
+    /// Whether the title text is shown.
     bool IsShowTitle() const;
-    /// Whether the buttons that fit are shown.
+    /// Whether the buttons that fit are shown; a button that does not fit the bar is always hidden.
     void SetButtonsVisible(bool visible);
-    /// Appends a button; buttons are placed from the right in the order they are added.
+    /// Appends a button and takes it as a child (null is ignored); buttons are placed from the
+    /// right in the order they are added, 7 pixels apart.
     void AddButton(QGraphicsPixmapItem* button);
+    /// The buttons in the order they were added (the first stands rightmost).
     QList<QGraphicsPixmapItem*> GetButtons() const;
+    /// The bar's rectangle in its own coordinates: 24 pixels high, as wide as the window less 3.
     QRectF GetRect() const;
 
+    /// Fills the bar in dark grey at 80 % opacity and draws the icon and title.
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 protected:
+    /// Elides the title again when the font changes.
     void changeEvent(QEvent* event) override;
 
 private slots:

@@ -17,17 +17,22 @@ class KITRA_EXPORT MovableSub : public QMdiSubWindow
     Q_DECLARE_PRIVATE(MovableSub)
 
 public:
+    /// Wraps `content` (mouse tracking on for both) in a transparent sub-window of the MDI area `parent`.
     MovableSub(QWidget* content, QWidget* parent);
     ~MovableSub() override;
 
 signals:
+    /// The operator moved or resized the text by one mouse step.
     void sgGeometryChanged();
     /// The mouse was released; `move` is true when the size did not change (a pure move).
     void sgMouseReleased(bool move);
 
 protected:
+    /// Raises the text and starts a move (inside) or a resize (within 6 pixels of an edge).
     void mousePressEvent(QMouseEvent* event) override;
+    /// Moves or resizes within the parent, or sets the hover cursor of the edge under the mouse.
     void mouseMoveEvent(QMouseEvent* event) override;
+    /// Ends the move or resize and emits sgMouseReleased.
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:

@@ -16,14 +16,18 @@ class KITRA_EXPORT TVWallDisplayPTZSlider : public QWidget
     Q_DECLARE_PRIVATE(TVWallDisplayPTZSlider)
 
 public:
+    /// A 22 × 154 pixel slider whose handle starts at speed 4.
     explicit TVWallDisplayPTZSlider(QWidget* parent = nullptr);
     ~TVWallDisplayPTZSlider() override;
 
 signals:
+    /// The handle was dragged to a new speed `value` (1 to 8).
     void valueChanged(int value);
 
 protected:
+    /// Drags the handle with the mouse.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    /// Paints the track, highlighted below the handle.
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -18,6 +18,7 @@ class KITRA_EXPORT TVWallDisplayTitleItemEx : public QFrame
     Q_DECLARE_PRIVATE(TVWallDisplayTitleItemEx)
 
 public:
+    /// An empty hidden pop-up of `parent` in light (`bLight`) or dark colours.
     TVWallDisplayTitleItemEx(bool bLight, QWidget* parent);
     ~TVWallDisplayTitleItemEx() override;
 
@@ -25,6 +26,7 @@ public:
     void AddButton(QToolButton* button);
 
 protected:
+    /// Paints the translucent background.
     void paintEvent(QPaintEvent* event) override;
 
 private:

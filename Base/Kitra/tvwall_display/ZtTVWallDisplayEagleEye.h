@@ -19,6 +19,7 @@ class KITRA_EXPORT ZtTVWallDisplayEagleEye : public QWidget
     Q_DECLARE_PRIVATE(ZtTVWallDisplayEagleEye)
 
 public:
+    /// A folded overview with a 1 × 1 grid and an empty view frame, sized to its expand button.
     explicit ZtTVWallDisplayEagleEye(QWidget* parent);
     ~ZtTVWallDisplayEagleEye() override;
 
@@ -26,6 +27,7 @@ public:
     void SetGrid(int iRows, int iCols);
     /// The part of the wall in view, in fractions of the whole wall.
     void SetViewportRect(float fX, float fY, float fWidth, float fHeight);
+    /// Whether the overview is folded into its expand button (true at start).
     bool IsCollapsed() const;
 
 signals:
@@ -36,8 +38,11 @@ signals:
     void SignalLocated(float fX, float fY);
 
 protected:
+    /// Paints the expand button, or the map with its grid, the red view frame and the fold button.
     void paintEvent(QPaintEvent* event) override;
+    /// A drag on the open map reports SignalLocated (or folds it over the fold button).
     void mouseMoveEvent(QMouseEvent* event) override;
+    /// Opens or folds the overview on its buttons, otherwise reports SignalLocated.
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:

@@ -16,6 +16,7 @@ class KITRA_EXPORT ZtTVWallDisplayFrame : public QWidget
     Q_DECLARE_PRIVATE(ZtTVWallDisplayFrame)
 
 public:
+    /// A frame of `kind` 0 (selection band) or 1 (draw area) on `parent`, in light colours until SetSkin.
     ZtTVWallDisplayFrame(int kind, QWidget* parent);
     ~ZtTVWallDisplayFrame() override;
 
@@ -23,6 +24,7 @@ public:
     void SetSkin(bool bLight);
 
 protected:
+    /// Paints the outline (and the fill of a draw area).
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -20,9 +20,11 @@ class KITRA_EXPORT ZtTVWallDisplayTitleItem : public QWidget
     Q_DECLARE_PRIVATE(ZtTVWallDisplayTitleItem)
 
 public:
+    /// An empty title bar of `parent` in light (`bLight`) or dark colours.
     ZtTVWallDisplayTitleItem(bool bLight, QWidget* parent);
     ~ZtTVWallDisplayTitleItem() override;
 
+    /// Shows `title` on the left of the bar.
     void SetTitle(const QString& title);
     /// Appends a button after those already added; the bar does not own its place in the pop-up.
     void AddButton(QToolButton* button);
@@ -30,6 +32,7 @@ public:
     void SetSelected(bool bSelected);
 
 signals:
+    /// The "Show More" button was clicked: the window opens or closes its overflow pop-up.
     void SignTitleBtnClicked();
 
 public slots:
@@ -37,7 +40,9 @@ public slots:
     void OnGeometryChanged();
 
 protected:
+    /// Paints the translucent background.
     void paintEvent(QPaintEvent* event) override;
+    /// Shows a resize cursor near the left, top and right edges while selected.
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:

@@ -18,13 +18,16 @@ class KITRA_EXPORT ZtTVWallDisplayVideo : public QWidget
     Q_DECLARE_PRIVATE(ZtTVWallDisplayVideo)
 
 public:
+    /// A host function called with the "refresh-callback-param" text in the local 8-bit encoding.
     using RefreshCallback = void (*)(const char*);
 
+    /// An empty widget of the display window `parent`, without a callback.
     explicit ZtTVWallDisplayVideo(QWidget* parent);
     ~ZtTVWallDisplayVideo() override;
 
     /// Kept for the host; the widget does not draw it.
     void SetText(const QString& text);
+    /// The text given by SetText.
     QString GetText() const;
     /// The typed form of the two callback properties: writes both of them.
     void SetRefreshCallback(RefreshCallback callback, const QString& param);
@@ -32,7 +35,9 @@ public:
     void InvokeRefreshCallback();
 
 protected:
+    /// Paints the status text for "state" ("Requesting stream...", "Timeout" or nothing), centred.
     void paintEvent(QPaintEvent* event) override;
+    /// Shows the arrow cursor over the video.
     void enterEvent(QEvent* event) override;
 
 private:

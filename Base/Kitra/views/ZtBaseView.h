@@ -22,6 +22,7 @@ class KITRA_EXPORT ZtBaseView : public QTreeView
     Q_DECLARE_PRIVATE(ZtBaseView)
 
 public:
+    /// A tree view with the library's header, scroll bars and default delegate; both grid lines on.
     explicit ZtBaseView(QWidget* parent = nullptr);
     ~ZtBaseView() override;
 
@@ -34,24 +35,35 @@ public:
     void SetColumnResizeToContents(int column);
 
 signals:
+    /// A mouse release on an enabled view fell on image slot `enumItemRole` (Pixmap1Role … Pixmap5Role)
+    /// of `miItem`, after both SignalClicked.
     void SignalPixmapClicked(const QModelIndex& miItem, ZtGUI::struTreeViewData::ZtItemDataRole enumItemRole);
+    /// A mouse button was released over `miItem` (an invalid index over empty space) on an enabled view.
     void SignalClicked(const QModelIndex& miItem);
     /// `iMouseButton` is the Qt::MouseButton released.
     void SignalClicked(const QModelIndex& miItem, int iMouseButton);
 
 public slots:
+    /// Schedules the column resize when a valid row was expanded.
     void OnExpanded(const QModelIndex& index);
 
 protected:
+    /// Draws the row, then its grid lines in the style's grid colour.
     void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    /// Hands presses, releases, double clicks and hovers to the delegate and reports releases.
     bool viewportEvent(QEvent* event) override;
+    /// Schedules the column resize.
     void resizeEvent(QResizeEvent* event) override;
+    /// Resizes the chosen column to its contents once the changes have settled.
     void timerEvent(QTimerEvent* event) override;
 
 protected slots:
+    /// Repaints and schedules the column resize.
     void dataChanged(const QModelIndex& miTopLeft, const QModelIndex& miBottomRight,
                      const QVector<int>& roles = QVector<int>()) override;
+    /// Schedules the column resize.
     void rowsInserted(const QModelIndex& miParent, int iStart, int iEnd) override;
+    /// Schedules the column resize.
     void rowsAboutToBeRemoved(const QModelIndex& miParent, int iStart, int iEnd) override;
 
 private:

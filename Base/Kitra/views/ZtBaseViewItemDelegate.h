@@ -17,6 +17,7 @@ class KITRA_EXPORT ZtBaseViewItemDelegate : public QStyledItemDelegate
     Q_OBJECT
 
 public:
+    /// A delegate owned by `parent` (usually the view).
     explicit ZtBaseViewItemDelegate(QObject* parent = nullptr);
     ~ZtBaseViewItemDelegate() override;
 
@@ -24,6 +25,7 @@ public:
     Q_INVOKABLE bool helpEvent(QHelpEvent* pEvent, QAbstractItemView* pView,
                                const QStyleOptionViewItem& optionItem, const QModelIndex& miItem) override;
 
+    /// Called by ZtBaseView for every hover on a cell; does nothing here.
     Q_INVOKABLE void hoverEvent(QHoverEvent* pHoverEvent, QAbstractItemView* pView,
                                 const QStyleOptionViewItem& optionItem, const QModelIndex& miItem);
     /// The image slot under the mouse; this delegate draws none and answers NoneRole.

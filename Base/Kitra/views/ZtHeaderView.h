@@ -18,6 +18,7 @@ class KITRA_EXPORT ZtHeaderView : public QHeaderView
     Q_DECLARE_PRIVATE(ZtHeaderView)
 
 public:
+    /// A header of the given orientation; a click on the box sets the rows until SetAutoChangeCheckbox(false).
     explicit ZtHeaderView(Qt::Orientation orientation, QWidget* parent = nullptr);
     ~ZtHeaderView() override;
 
@@ -25,6 +26,7 @@ public:
     /// sets them on SignalHeadClicked and the box follows.
     void SetAutoChangeCheckbox(bool bAuto);
 
+    /// Follows the new model's check states and applies its HeaderSectionWidthRole widths (pixels).
     void setModel(QAbstractItemModel* model) override;
 
 signals:
@@ -34,9 +36,13 @@ signals:
     void SignalHeadClicked(Qt::CheckState enumCheckState);
 
 protected:
+    /// Paints a section with a check box as the frame plus the box and its text in bold.
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
+    /// Qt's size; only where Qt gives none, the bold text width plus room for a check box.
     QSize sectionSizeFromContents(int logicalIndex) const override;
+    /// Keeps a press on the check box from starting a section click.
     void mousePressEvent(QMouseEvent* event) override;
+    /// A release on a checkable box toggles it (SignalHeadClicked, then the rows); others go to Qt.
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private slots:

@@ -10,6 +10,7 @@ class KITRA_EXPORT ZtHorScrollBar : public ZtScrollBar
     Q_OBJECT
 
 public:
+    /// A horizontal scroll bar.
     explicit ZtHorScrollBar(QWidget* parent = nullptr);
     ~ZtHorScrollBar() override;
 };

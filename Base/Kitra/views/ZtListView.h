@@ -11,6 +11,7 @@ class KITRA_EXPORT ZtListView : public QListView
     Q_OBJECT
 
 public:
+    /// A list view with a ZtHorScrollBar and a ZtVerScrollBar.
     explicit ZtListView(QWidget* parent = nullptr);
     ~ZtListView() override;
 };

@@ -11,6 +11,7 @@ class KITRA_EXPORT ZtListWidget : public QListWidget
     Q_OBJECT
 
 public:
+    /// A list widget with a ZtHorScrollBar and a ZtVerScrollBar.
     explicit ZtListWidget(QWidget* parent = nullptr);
     ~ZtListWidget() override;
 };

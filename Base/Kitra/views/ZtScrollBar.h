@@ -12,7 +12,9 @@ class KITRA_EXPORT ZtScrollBar : public QScrollBar
     Q_OBJECT
 
 public:
+    /// A vertical scroll bar, as QScrollBar(parent).
     explicit ZtScrollBar(QWidget* parent = nullptr);
+    /// A scroll bar of the given orientation.
     explicit ZtScrollBar(Qt::Orientation orientation, QWidget* parent = nullptr);
     ~ZtScrollBar() override;
 };

@@ -19,6 +19,7 @@ public:
 
     /// A table drawing pixmaps.
     explicit ZtTableView(QWidget* parent = nullptr);
+    /// A table drawing SVG images for PixmapSvg and pixmaps for any other value.
     ZtTableView(ZtTableView::ItemDelegateEnum enumDelegate, QWidget* parent);
     ~ZtTableView() override;
 
@@ -26,6 +27,7 @@ public:
     using QAbstractItemView::edit;
 
 protected:
+    /// Opens the editor on a single left press when the cell's EditTriggerRole has the bit 0x2.
     bool edit(const QModelIndex& index, QAbstractItemView::EditTrigger trigger, QEvent* event) override;
 };
 

@@ -19,6 +19,7 @@ class KITRA_EXPORT ZtTableViewItemDelegate : public ZtBaseViewItemDelegate
     Q_DECLARE_PRIVATE(ZtTableViewItemDelegate)
 
 public:
+    /// A delegate with margin 15 and space 4 pixels, owned by `parent` (usually the view).
     explicit ZtTableViewItemDelegate(QObject* parent = nullptr);
     ~ZtTableViewItemDelegate() override;
 
@@ -27,13 +28,21 @@ public:
     /// The margin before the first image; 15 by default.
     void SetPixmapMargin(int iMargin);
 
+    /// Paints the cell, then its images in their normal, hover, pressed or disabled picture.
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     /// The style's size, with the height of RowHeightRole when that is greater than 0.
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    /// A ZtComboBox filled from ComboBoxItemsRole, a ZtDateTimeEdit (format from DateTimeFormatRole,
+    /// the library's when empty), or a ZtLineEdit with the display text; none for an invalid index.
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
+    /// Selects ComboBoxIndexRole (else the item whose text equals the display text exactly) or sets
+    /// the DateTimeEditorRole value; other editors as QStyledItemDelegate.
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    /// Writes the combo box's index, icon, text and Qt::UserRole data, or the date-time and its text,
+    /// into the model, then emits SignalEditorDataChanged.
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+    /// Places the editor over the cell; a line edit on a checkable cell leaves the check box visible.
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
 

@@ -11,6 +11,7 @@ class KITRA_EXPORT ZtTableViewSvg : public ZtTableView
     Q_OBJECT
 
 public:
+    /// A table built with ZtTableView::PixmapSvg.
     explicit ZtTableViewSvg(QWidget* parent = nullptr);
     ~ZtTableViewSvg() override;
 };

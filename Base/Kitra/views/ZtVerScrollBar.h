@@ -10,6 +10,7 @@ class KITRA_EXPORT ZtVerScrollBar : public ZtScrollBar
     Q_OBJECT
 
 public:
+    /// A vertical scroll bar.
     explicit ZtVerScrollBar(QWidget* parent = nullptr);
     ~ZtVerScrollBar() override;
 };

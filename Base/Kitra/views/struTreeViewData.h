@@ -12,6 +12,9 @@ namespace ZtGUI {
 /// that the view delegates read. The struct only scopes the enum.
 struct KITRA_EXPORT struTreeViewData
 {
+    /// The model roles the library's delegates and header read (all at or above Qt::UserRole - 1).
+    /// Image slot n (1 … 5) pairs the image role 435 + n with the tool-tip role 465 + n and the
+    /// enabled role 495 + n.
     enum ZtItemDataRole {
         /// Flags; the bit 0x2 makes a single left press open the cell's editor. It shares its
         /// value with the flags slot of QStandardItem, so a model serves it from data().
@@ -52,6 +55,10 @@ struct KITRA_EXPORT struTreeViewData
 class ItemPixmapValue : public QMap<int, QVariant>
 {
 public:
+    /// Keys of the map: NormalKey (0) the normal picture (the pixmap's size is the image's size),
+    /// HoverKey (1) the picture under the mouse (without it the slot has no hover, pressed or disabled
+    /// look), PressedKey (2) under the mouse with a button held, DisabledKey (3) for a disabled slot,
+    /// SizeKey (4) the QSize an SVG is drawn at. Pixmaps for the pixmap delegate, file paths for the SVG one.
     enum PixmapKey { NormalKey = 0, HoverKey = 1, PressedKey = 2, DisabledKey = 3, SizeKey = 4 };
 
     using QMap<int, QVariant>::QMap;

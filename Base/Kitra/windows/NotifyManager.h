@@ -16,19 +16,24 @@ class KITRA_EXPORT NotifyManager : public QObject
     Q_DECLARE_PRIVATE(NotifyManager)
 
 public:
+    /// The icon of a notice: a tick for a success, a cross for an error.
     enum MsgType { MsgCorrect = 0, MsgError = 1 };
 
     ~NotifyManager() override;
 
     /// The process-wide manager; it lives until the process ends.
     static NotifyManager* instance();
-    /// Future notices become children of `area`, placed at its left edge.
+    /// Future notices become children of `area`, placed at its left edge; the rectangle (pixels) is
+    /// kept but does not place them.
     static void setNotifyArea(QWidget* area, int x, int y, int width, int height);
+    /// Shows `text` as a success notice; nothing until an area is set.
     static void addNotify(const QString& text);
-    /// Does nothing until an area is set; any type other than MsgCorrect shows the error icon.
+    /// Adds a notice 240 pixels wide (40 high, 60 for a text wider than 223 pixels) above the others
+    /// in the area; does nothing until an area is set. Any type but MsgCorrect shows the error icon.
     static void addNotify(const QString& text, MsgType type);
 
 protected:
+    /// Slides the notices down 4 pixels every 40 ms until the newest one is fully inside the area.
     void timerEvent(QTimerEvent* event) override;
 
 private:

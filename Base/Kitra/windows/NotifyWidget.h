@@ -16,11 +16,16 @@ class KITRA_EXPORT NotifyWidget : public QWidget
     Q_DECLARE_PRIVATE(NotifyWidget)
 
 public:
+    /// A notice shown in `parent`; NotifyManager creates them and drops each from its list when it is
+    /// deleted (`manager` itself is not used).
     NotifyWidget(NotifyManager* manager, QWidget* parent);
     ~NotifyWidget() override;
 
+    /// Shows the success icon for MsgCorrect and the error icon for any other type.
     void SetMsgType(NotifyManager::MsgType type);
+    /// The text of the notice, wrapped to the card's width.
     void SetText(const QString& text);
+    /// The text of the notice.
     QString Text() const;
     /// How long the notice stays in place before it fades (3000 ms at first).
     void SetFadeDelay(int milliseconds);
@@ -28,6 +33,8 @@ public:
     void StartFadeCountdown();
 
 protected:
+    /// Runs the countdown: after the delay the opacity drops by 0.04 every 40 ms, and at 0 the
+    /// notice closes and deletes itself.
     void timerEvent(QTimerEvent* event) override;
 
 private:

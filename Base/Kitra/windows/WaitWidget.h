@@ -16,6 +16,7 @@ class KITRA_EXPORT WaitWidget : public QDialog
     Q_DECLARE_PRIVATE(WaitWidget)
 
 public:
+    /// An idle indicator centred over `parent`; no time-out, and Escape does not cancel.
     explicit WaitWidget(QWidget* parent = nullptr);
     ~WaitWidget() override;
 
@@ -25,14 +26,18 @@ public:
     void StopWaiting(bool normal);
     /// Seconds until the waiting ends by itself; -1 for none.
     void SetTimeOut(int seconds);
+    /// Whether Escape ends the waiting as a cancel (off at first); other keys never close it.
     void SetPressESCToCancel(bool cancel);
     /// Whether the last waiting ended by Escape or time-out rather than by StopWaiting(true).
     bool GetIfCanceled() const;
 
 signals:
+    /// The waiting ended by Escape, by the time-out or by StopWaiting(false); emitted after the dialog
+    /// has closed.
     void sgnUnNormalExit();
 
 protected:
+    /// Consumes every key; Escape ends the waiting only when enabled by SetPressESCToCancel().
     void keyPressEvent(QKeyEvent* event) override;
 
 private slots:

@@ -16,13 +16,17 @@ class ZtDialogFlash : public QWidget
     Q_DECLARE_PRIVATE(ZtDialogFlash)
 
 public:
+    /// An empty snapshot that paints nothing until a pixmap is set.
     explicit ZtDialogFlash(QWidget* parent = nullptr);
     ~ZtDialogFlash() override;
 
+    /// The snapshot to show; repaints at once. A null pixmap paints nothing.
     void SetPixmap(const QPixmap& pixmap);
+    /// The snapshot as last set.
     QPixmap GetPixmap() const;
 
 protected:
+    /// Draws the snapshot scaled, with smooth transforms, over the whole widget.
     void paintEvent(QPaintEvent* event) override;
 
 private:

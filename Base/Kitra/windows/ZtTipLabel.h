@@ -33,16 +33,23 @@ public:
     /// Display time of later shows, between the fade-in's start and the fade-out's.
     void SetShowTime(int milliseconds);
 
+    /// The bubble's fill (`BGColor`); invalid until the style sheet sets it.
     QColor GetBGColor() const;
+    /// Sets the bubble's fill; normally done by the skin's style sheet through `qproperty-BGColor`.
     void SetBGColor(const QColor& colour);
+    /// The bubble's outline (`BorderColor`); invalid until the style sheet sets it.
     QColor GetBorderColor() const;
+    /// Sets the bubble's outline; normally done by the skin's style sheet through `qproperty-BorderColor`.
     void SetBorderColor(const QColor& colour);
 
 public slots:
+    /// Hides the bubble at the end of its 1-second fade-out.
     void OnFadeOutFinished();
 
 protected:
+    /// Starts the 1-second fade-out when the display time has run.
     void timerEvent(QTimerEvent* event) override;
+    /// Draws the rounded bubble with its 5-pixel pointer towards the anchor.
     void paintEvent(QPaintEvent* event) override;
 
 private slots:

@@ -25,14 +25,20 @@ public:
     void ShowNormal(QWidget* w, QSize size);
     /// Saves the normal geometry and covers the whole of the window's screen.
     void ShowFullScreen(QWidget* w);
+    /// Minimises `w` through the window system; the saved state properties are left alone.
     void ShowMinimized(QWidget* w);
+    /// Whether `w` is minimised; false for null.
     bool IsMinimized(QWidget* w) const;
+    /// Whether `w` was maximised by ShowMaximized() and not restored since; false for null.
     bool IsMaximized(QWidget* w) const;
+    /// Whether `w` was made full screen by ShowFullScreen() and not restored since; false for null.
     bool IsFullScreen(QWidget* w) const;
     /// The geometry saved before maximising or going full screen, or an empty rectangle.
     QRect GetNormalGeometry(QWidget* w) const;
     /// Resizes to a non-empty `size` once the style sheet has given the window its minimum sizes.
     void ResizeWindow(QWidget* w, QSize size);
+    /// Sets a non-empty `rect` (pixels, global for a window) once the style sheet has given the window
+    /// its minimum sizes; an empty `rect` changes nothing.
     void SetWindowGeometry(QWidget* w, QRect rect);
 };
 

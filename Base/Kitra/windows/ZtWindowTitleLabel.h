@@ -17,13 +17,17 @@ class ZtWindowTitleLabel : public QLabel
     Q_DECLARE_PRIVATE(ZtWindowTitleLabel)
 
 public:
+    /// A label with an empty title; centring uses `parent`'s centre, so give it the title bar.
     explicit ZtWindowTitleLabel(QWidget* parent = nullptr);
     ~ZtWindowTitleLabel() override;
 
+    /// The title drawn instead of QLabel's own text; repaints at once. An empty title draws nothing.
     void SetTitleText(const QString& text);
+    /// The title as last set; empty at first.
     QString TitleText() const;
 
 protected:
+    /// Draws the pixmap or the title, centred on the parent when alignment and width allow.
     void paintEvent(QPaintEvent* event) override;
 
 private:
