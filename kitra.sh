@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# Kitra set-up: ./kitra.sh demo | ./kitra.sh test [--sanitize]
+# Kitra set-up: ./kitra.sh demo | ./kitra.sh test [--sanitize] | ./kitra.sh docs
 #   demo  installs what is missing, builds, runs the gallery (without a display it renders every
 #         gallery page to PNG files instead);
-#   test  installs what is missing, builds, runs every test (--sanitize: ASan + UBSan build).
+#   test  installs what is missing, builds, runs every test (--sanitize: ASan + UBSan build);
+#   docs  installs Doxygen if missing and builds the API reference; an undocumented public member fails.
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$root"
 
 packages=(qtbase5-dev qtbase5-private-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools liblog4cpp5-dev
-          xvfb xauth cmake g++ make pkg-config ccache fonts-dejavu-core fonts-wqy-microhei faketime)
+          xvfb xauth xdotool cmake g++ make pkg-config ccache fonts-dejavu-core fonts-wqy-microhei faketime
+          doxygen)
 
 install_missing() {
     local missing=() p
@@ -84,8 +86,14 @@ case "$command" in
         QT_QPA_PLATFORM=offscreen "$root/build/bin/kitra-gallery" --language zh_CN --screenshot "$shots/zh_CN"
         echo "kitra: no display; the gallery pages are pictures in $shots/DustyBlue, $shots/Dark and $shots/zh_CN"
         ;;
+    docs)
+        install_missing
+        mkdir -p "$root/build-docs"
+        doxygen docs/Doxyfile
+        echo "kitra: API reference in $root/build-docs/html/index.html"
+        ;;
     *)
-        echo "usage: ./kitra.sh demo | ./kitra.sh test [--sanitize]" >&2
+        echo "usage: ./kitra.sh demo | ./kitra.sh test [--sanitize] | ./kitra.sh docs" >&2
         exit 2
         ;;
 esac
