@@ -19,7 +19,8 @@ QMap<int, QString> mainItems()
 SubItems subItems()
 {
     return {{1, {{11, "Gate 1"}, {12, "Gate 2"}, {13, "Car park"}}}, {2, {{21, "Depot"}}},
-            {4, {{41, "Terminal A"}, {42, "Terminal B"}, {43, "Cargo"}, {44, "Runway"}, {45, "Tower"}, {46, "Fuel farm"}}}};
+            {4, {{41, "Terminal A"}, {42, "Terminal B"}, {43, "Cargo"}, {44, "Runway"}, {45, "Tower"},
+                 {46, "Fuel farm"}}}};
 }
 
 // A frameless window covering the 800 x 600 offscreen screen with a filled combo box at a
@@ -53,8 +54,8 @@ struct Host
         combo->GetCurrentChosenItem(keys);
         return keys;
     }
-    ZtCascadingListWidget* popup() const { return qobject_cast<ZtCascadingListWidget*>(combo->GetPopupContainer()); }
-    QListWidget* list(const char* name) const { return popup()->template findChild<QListWidget*>(QLatin1String(name)); }
+    auto* popup() const { return qobject_cast<ZtCascadingListWidget*>(combo->GetPopupContainer()); }
+    auto* list(const char* name) const { return popup()->template findChild<QListWidget*>(QLatin1String(name)); }
 
     QWidget window;
     QPointer<Combo> combo;
@@ -92,7 +93,33 @@ void clickAction(QMenu* menu, int row)
     KitraTest::click(menu, centre);
 }
 
+// Where the list pop-up opens (x, width and rows), opened by a key or a click (0), with the mouse
+// moving to a main row (-1: none); then a sub-row or the main row (-1) is chosen, or the pop-up
+// closed by Escape or a click outside, and the signals and the combo box's state noted.
+enum Choice { MainRow = -1, Escape = -2, Outside = -3 };
+struct ListCase
+{
+    QRect comboRect;
+    int openKey, hoverRow, x, width, rows;
+    bool below, subOnLeft;
+    int choice;
+    QStringList seen;
+};
+// Where the menu opens and what it reports when a row (and a sub-row, -1: none) is chosen.
+struct MenuCase
+{
+    QRect comboRect;
+    int x;
+    bool below, byKeys;
+    int mainRow, subRow;
+    QString text;
+    int key;
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(ListCase)
+Q_DECLARE_METATYPE(MenuCase)
 
 class tst_Cascading : public QObject
 {
@@ -102,171 +129,124 @@ private slots:
     void initTestCase() { KitraTest::failOnUnexpectedWarnings(); }
     void cleanup() { QTRY_VERIFY(!QApplication::activePopupWidget()); }
 
-    void subListOpensBesideTheRestingItemOnTheScreen_data()
+    void listOpensBesideTheRestingItemAndReportsTheChoice_data()
     {
-        QTest::addColumn<QRect>("comboRect");
-        QTest::addColumn<int>("openKey");      // 0: a click
-        QTest::addColumn<int>("hoverRow");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<bool>("below");
-        QTest::addColumn<bool>("subOnLeft");
-        QTest::addColumn<bool>("escape");      // else a click outside
-        const QRect middle(100, 100, 200, 30);
+        QTest::addColumn<ListCase>("c");
+        const QRect middle(100, 100, 200, 30), edge(600, 100, 200, 30), right(700, 100, 200, 30);
         const QRect bottom(100, 560, 200, 30);
-        const int altDown = Qt::Key_Down | Qt::AltModifier;
-        QTest::newRow("closed sub-list") << middle << 0 << -1 << 100 << 200 << 4 << true << false << false;
-        QTest::newRow("longer sub-list") << middle << int(Qt::Key_F4) << 3 << 100 << 400 << 6 << true << false << true;
-        QTest::newRow("shorter sub-list") << middle << altDown << 0 << 100 << 400 << 4 << true << false << false;
-        QTest::newRow("right edge") << QRect(600, 100, 200, 30) << 0 << 0 << 400 << 400 << 4 << true << true << true;
-        QTest::newRow("clamped right") << QRect(700, 100, 200, 30) << 0 << 1 << 400 << 400 << 4 << true << true << false;
-        QTest::newRow("bottom edge") << bottom << int(Qt::Key_F4) << 3 << 100 << 400 << 6 << false << false << true;
-        QTest::newRow("no sub-items") << bottom << 0 << 2 << 100 << 200 << 4 << false << false << false;
+        const int f4 = Qt::Key_F4, altDown = Qt::Key_Down | Qt::AltModifier;
+        const QStringList none{"shows '', keys []"};
+        QTest::newRow("closed sub-list") << ListCase{middle, 0, -1, 100, 200, 4, true, false, Outside, none};
+        QTest::newRow("longer sub-list") << ListCase{middle, f4, 3, 100, 400, 6, true, false, 5,
+                                                     {"sub 46 Fuel farm", "shows 'Fuel farm', keys [46]"}};
+        QTest::newRow("shorter sub-list") << ListCase{middle, altDown, 0, 100, 400, 4, true, false, 1,
+                                                      {"sub 12 Gate 2", "shows 'Gate 2', keys [12]"}};
+        // A main item stands for all its sub-items.
+        const QStringList north{"main 1 North district", "shows 'North district', keys [11,12,13]"};
+        QTest::newRow("right edge") << ListCase{edge, 0, 0, 400, 400, 4, true, true, MainRow, north};
+        QTest::newRow("clamped right") << ListCase{right, 0, 1, 400, 400, 4, true, true, Escape, none};
+        QTest::newRow("bottom edge") << ListCase{bottom, f4, 3, 100, 400, 6, false, false, Escape, none};
+        QTest::newRow("no sub-items") << ListCase{bottom, 0, 2, 100, 200, 4, false, false, MainRow,
+                                                  {"main 3 Harbour", "shows 'Harbour', keys []"}};
     }
-    void subListOpensBesideTheRestingItemOnTheScreen()
+    void listOpensBesideTheRestingItemAndReportsTheChoice()
     {
-        QFETCH(QRect, comboRect);
-        QFETCH(int, openKey);
-        QFETCH(int, hoverRow);
-        QFETCH(int, width);
-        QFETCH(int, rows);
-        QFETCH(bool, below);
-        QFETCH(bool, subOnLeft);
-        QFETCH(int, x);
-        Host<ZtCascadingListComBox> host(comboRect);
-        QSignalSpy text(host.combo.data(), &QComboBox::currentTextChanged);
-        if (openKey)
-            QTest::keyClick(host.combo, Qt::Key(openKey & ~Qt::KeyboardModifierMask),
-                            Qt::KeyboardModifiers(openKey & Qt::KeyboardModifierMask));
+        QFETCH(ListCase, c);
+        Host<ZtCascadingListComBox> host(c.comboRect);
+        QStringList seen;
+        connect(host.popup(), &ZtCascadingListWidget::SignalMainListItemClicked,
+                [&seen](int key, const QString& text) { seen << QString("main %1 %2").arg(key).arg(text); });
+        connect(host.popup(), &ZtCascadingListWidget::SignalCascadingListItemClicked,
+                [&seen](int key, const QString& text) { seen << QString("sub %1 %2").arg(key).arg(text); });
+        QSignalSpy visible(host.popup(), &ZtCascadingListWidget::SignalCascadingListVisibleChange);
+        if (c.openKey)
+            QTest::keyClick(host.combo, Qt::Key(c.openKey & ~Qt::KeyboardModifierMask),
+                            Qt::KeyboardModifiers(c.openKey & Qt::KeyboardModifierMask));
         else
             openByMouse(host.combo);
         QCOMPARE(QApplication::activePopupWidget(), host.popup());
         QListWidget* const main = host.list("MainList");
         QListWidget* const sub = host.list("CascadingList");
-        if (hoverRow >= 0)
-            hover(main, hoverRow);
-        QTRY_COMPARE(sub->isVisible(), width > 200);
-        const int height = rows * main->visualItemRect(main->item(0)).height();
-        const int y = below ? comboRect.bottom() : comboRect.top() - height + 1;
-        QTRY_COMPARE(host.popup()->geometry(), QRect(x, y, width, height));
-        // The main list stays under the combo box (within the screen), the sub-list beside it.
-        QCOMPARE(main->mapToGlobal(QPoint()).x(), subOnLeft ? x + 200 : x);
-        if (sub->isVisible())
-            QCOMPARE(sub->mapToGlobal(QPoint()).x(), subOnLeft ? x : x + 200);
-
-        // Through the window system, where the open pop-up takes the input.
-        QFETCH(bool, escape);
-        if (escape)
-            QTest::keyClick(host.window.windowHandle(), Qt::Key_Escape);
-        else
-            QTest::mouseClick(host.window.windowHandle(), Qt::LeftButton, {}, QPoint(350, 300));
-        QVERIFY(!host.popup()->isVisible());
-        QCOMPARE(text.count(), 0);
-        QCOMPARE(host.chosen(), QVector<int>());
-    }
-
-    void listChoiceShowsItsTextAndKeepsItsKeys_data()
-    {
-        QTest::addColumn<int>("mainRow");
-        QTest::addColumn<int>("subRow");       // -1: the main item is clicked
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QVector<int>>("keys");
-        QTest::newRow("sub-item") << 0 << 1 << "Gate 2" << QVector<int>{12};
-        QTest::newRow("last of a long sub-list") << 3 << 5 << "Fuel farm" << QVector<int>{46};
-        QTest::newRow("main item: all its sub-items") << 0 << -1 << "North district" << QVector<int>{11, 12, 13};
-        QTest::newRow("main item without sub-items") << 2 << -1 << "Harbour" << QVector<int>();
-    }
-    void listChoiceShowsItsTextAndKeepsItsKeys()
-    {
-        QFETCH(int, mainRow);
-        QFETCH(int, subRow);
-        QFETCH(QString, text);
-        QFETCH(QVector<int>, keys);
-        Host<ZtCascadingListComBox> host;
-        QSignalSpy mainClicked(host.popup(), &ZtCascadingListWidget::SignalMainListItemClicked);
-        QSignalSpy subClicked(host.popup(), &ZtCascadingListWidget::SignalCascadingListItemClicked);
-        QSignalSpy visible(host.popup(), &ZtCascadingListWidget::SignalCascadingListVisibleChange);
-        openByMouse(host.combo);
-        QListWidget* const main = host.list("MainList");
-        QListWidget* const sub = host.list("CascadingList");
-        hover(main, 0);                         // a sub-list opens, then follows the mouse
-        QTRY_VERIFY(sub->isVisible());
-        hover(main, mainRow);
-        QTRY_COMPARE(sub->isVisible(), subItems().contains(mainRow + 1));
-        if (subRow >= 0) {
-            QTRY_COMPARE(sub->count(), subItems().value(mainRow + 1).size());
-            clickRow(sub, subRow);
-        } else {
-            clickRow(main, mainRow);
+        if (c.hoverRow >= 0) {
+            hover(main, 3);                     // a sub-list opens, then follows the mouse
+            QTRY_VERIFY(sub->isVisible());
+            hover(main, c.hoverRow);
         }
+        QTRY_COMPARE(sub->isVisible(), c.width > 200);
+        const int height = c.rows * main->visualItemRect(main->item(0)).height();
+        const int y = c.below ? c.comboRect.bottom() : c.comboRect.top() - height + 1;
+        QTRY_COMPARE(host.popup()->geometry(), QRect(c.x, y, c.width, height));
+        // The main list stays under the combo box (within the screen), the sub-list beside it.
+        QCOMPARE(main->mapToGlobal(QPoint()).x(), c.subOnLeft ? c.x + 200 : c.x);
+        if (sub->isVisible())
+            QCOMPARE(sub->mapToGlobal(QPoint()).x(), c.subOnLeft ? c.x : c.x + 200);
+        // Closed through the window system, where the open pop-up takes the input.
+        if (c.choice == Escape)
+            QTest::keyClick(host.window.windowHandle(), Qt::Key_Escape);
+        else if (c.choice == Outside)
+            QTest::mouseClick(host.window.windowHandle(), Qt::LeftButton, {}, QPoint(350, 300));
+        else
+            clickRow(c.choice == MainRow ? main : sub, c.choice == MainRow ? c.hoverRow : c.choice);
         QTRY_VERIFY(!host.popup()->isVisible());
-        QCOMPARE(host.combo->count(), 1);
-        QCOMPARE(host.combo->currentText(), text);
-        QCOMPARE(host.chosen(), keys);
-        QCOMPARE(mainClicked.count() + subClicked.count(), 1);
-        const QVariantList reported = (subRow >= 0 ? subClicked : mainClicked).value(0);
-        QCOMPARE(reported, QVariantList({subRow >= 0 ? keys.value(0) : mainRow + 1, text}));
-        QCOMPARE(visible.last(), QVariantList{false});
-        QVERIFY(!sub->isVisibleTo(host.popup()));
+        if (c.choice >= MainRow) {          // the sub-list is closed for the next opening
+            QVERIFY(!sub->isVisibleTo(host.popup()));
+            QCOMPARE(visible.last(), QVariantList{false});
+        }
+        QCOMPARE(host.combo->count(), c.choice >= MainRow ? 1 : 0);
+        QStringList keys;
+        for (const int key : host.chosen())
+            keys << QString::number(key);
+        seen << QString("shows '%1', keys [%2]").arg(host.combo->currentText(), keys.join(','));
+        QCOMPARE(seen, c.seen);
     }
 
     void menuIsPlacedAndReportsMainAndSubKeys_data()
     {
-        QTest::addColumn<QRect>("comboRect");
-        QTest::addColumn<int>("x");
-        QTest::addColumn<bool>("below");
-        QTest::addColumn<bool>("byKeys");
-        QTest::addColumn<int>("mainRow");
-        QTest::addColumn<int>("subRow");       // -1: the main item is chosen
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("key");
-        QTest::newRow("sub-item by mouse, below") << QRect(100, 100, 200, 30) << 100 << true << false << 0 << 2 << "Car park" << 13;
-        QTest::newRow("sub-item by keys, above") << QRect(100, 560, 200, 30) << 100 << false << true << 3 << 1 << "Terminal B" << 42;
-        QTest::newRow("main item by mouse, clamped right") << QRect(700, 100, 200, 30) << 600 << true << false << 2 << -1 << "Harbour" << 3;
-        QTest::newRow("main item by keys, clamped left") << QRect(-50, 560, 200, 30) << 0 << false << true << 2 << -1 << "Harbour" << 3;
+        QTest::addColumn<MenuCase>("c");
+        QTest::newRow("sub-item by mouse, below")
+            << MenuCase{QRect(100, 100, 200, 30), 100, true, false, 0, 2, "Car park", 13};
+        QTest::newRow("sub-item by keys, above")
+            << MenuCase{QRect(100, 560, 200, 30), 100, false, true, 3, 1, "Terminal B", 42};
+        QTest::newRow("main item by mouse, clamped right")
+            << MenuCase{QRect(700, 100, 200, 30), 600, true, false, 2, -1, "Harbour", 3};
+        QTest::newRow("main item by keys, clamped left")
+            << MenuCase{QRect(-50, 560, 200, 30), 0, false, true, 2, -1, "Harbour", 3};
     }
     void menuIsPlacedAndReportsMainAndSubKeys()
     {
-        QFETCH(QRect, comboRect);
-        QFETCH(bool, byKeys);
-        QFETCH(int, mainRow);
-        QFETCH(int, subRow);
-        QFETCH(int, key);
-        Host<ZtMenuCustomCombox> host(comboRect);
+        QFETCH(MenuCase, c);
+        Host<ZtMenuCustomCombox> host(c.comboRect);
         QSignalSpy change(host.combo.data(), &ZtMenuCustomCombox::SignalItemChange);
         QRect geometry;
-        whileMenuOpen([=, &geometry](QMenu* menu) {
+        whileMenuOpen([&c, &geometry](QMenu* menu) {
             geometry = menu->geometry();
-            if (byKeys) {
-                for (int i = 0; i <= mainRow; ++i)
+            if (c.byKeys) {
+                for (int i = 0; i <= c.mainRow; ++i)
                     QTest::keyClick(menu, Qt::Key_Down);
-                if (subRow >= 0)
+                if (c.subRow >= 0)
                     QTest::keyClick(menu, Qt::Key_Right);
-                for (int i = 0; i < subRow; ++i)
+                for (int i = 0; i < c.subRow; ++i)
                     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Down);
                 QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
                 return;
             }
             KitraTest::move(menu, menu->actionGeometry(menu->actions().at(3)).center(), Qt::NoButton);
-            if (subRow < 0)
-                return clickAction(menu, mainRow);
-            KitraTest::move(menu, menu->actionGeometry(menu->actions().at(mainRow)).center(), Qt::NoButton);
-            QMenu* const subMenu = menu->actions().at(mainRow)->menu();
+            if (c.subRow < 0)
+                return clickAction(menu, c.mainRow);
+            KitraTest::move(menu, menu->actionGeometry(menu->actions().at(c.mainRow)).center(), Qt::NoButton);
+            QMenu* const subMenu = menu->actions().at(c.mainRow)->menu();
             QVERIFY(subMenu);
             QTRY_VERIFY(subMenu->isVisible());
-            clickAction(subMenu, subRow);
+            clickAction(subMenu, c.subRow);
         });
         openByMouse(host.combo);
-        QTEST(geometry.x(), "x");
-        QCOMPARE(geometry.width(), 200);
-        QFETCH(bool, below);
-        QCOMPARE(below ? geometry.top() : geometry.bottom(), below ? comboRect.bottom() : comboRect.top());
-        QCOMPARE(change.count(), 1);
-        QCOMPARE(change.at(0), QVariantList({mainRow + 1, key}));    // the main item last hovered
+        const int edge = c.below ? c.comboRect.bottom() : c.comboRect.top();
+        QCOMPARE(geometry, QRect(c.x, c.below ? edge : edge - geometry.height() + 1, 200, geometry.height()));
+        // The main item last hovered, and the chosen entry.
+        QCOMPARE(QList<QVariantList>(change), (QList<QVariantList>{{c.mainRow + 1, c.key}}));
         QCOMPARE(host.combo->count(), 1);
-        QTEST(host.combo->currentText(), "text");
-        QCOMPARE(host.chosen(), QVector<int>{key});
+        QCOMPARE(host.combo->currentText(), c.text);
+        QCOMPARE(host.chosen(), QVector<int>{c.key});
     }
 
     void deletionFromOwnSignalsIsSafe_data()
@@ -284,10 +264,7 @@ private slots:
     {
         QFETCH(bool, menu);
         QFETCH(QString, when);
-        if (menu)
-            deleteFrom<ZtMenuCustomCombox>(when);
-        else
-            deleteFrom<ZtCascadingListComBox>(when);
+        menu ? deleteFrom<ZtMenuCustomCombox>(when) : deleteFrom<ZtCascadingListComBox>(when);
     }
 
 private:

@@ -3,37 +3,66 @@
 
 #include "KitraTest.h"
 #include "ZtComboBox.h"
-#include "ZtComboBoxPopupContainer.h"
 #include "ZtCustomComboBox.h"
+#include "ZtPathComboBox.h"
+
+#include <functional>
 
 using namespace ZtGUI;
 
 namespace {
 
-// A frameless window covering the 800 x 600 offscreen screen, holding a custom combo box at a
-// global rectangle whose pop-up (with a button inside) has the given height.
-struct Host
+// Answers every file dialog the code under test opens, once it shows, and notes what it showed.
+struct DialogAnswerer
 {
-    explicit Host(const QRect& comboRect = QRect(100, 100, 200, 30), int popupHeight = 150)
+    explicit DialogAnswerer(std::function<void(QFileDialog*)> answer)
     {
-        window.setWindowFlags(Qt::FramelessWindowHint);
-        window.setGeometry(QGuiApplication::primaryScreen()->geometry());
-        combo = new ZtCustomComboBox(&window);
-        popup = new ZtComboBoxPopupContainer;
-        popup->resize(50, popupHeight);
-        button = new QPushButton(QStringLiteral("pick"), popup);
-        combo->SetPopupContainer(popup);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        combo->setGeometry(QRect(comboRect.topLeft() - window.mapToGlobal(QPoint()), comboRect.size()));
+        QObject::connect(&timer, &QTimer::timeout, [this, answer] {
+            QWidget* const modal = QApplication::activeModalWidget();
+            auto* const dialog = qobject_cast<QFileDialog*>(modal);
+            // A box of the file dialog's own (overwrite, not found) would wait for ever: it goes.
+            if (auto* box = qobject_cast<QDialog*>(modal); box && !dialog && box->isVisible())
+                box->reject();
+            if (!dialog || !dialog->isVisible())
+                return;
+            const char* kind = dialog->acceptMode() == QFileDialog::AcceptSave         ? "save"
+                               : dialog->testOption(QFileDialog::ShowDirsOnly)      ? "directory"
+                               : dialog->fileMode() == QFileDialog::ExistingFiles ? "files"
+                                                                                  : "file";
+            shown << kind + QStringLiteral(": ") + dialog->windowTitle();
+            directory = dialog->directory().absolutePath();
+            answer(dialog);
+        });
+        timer.start(5);
     }
-    void open() { KitraTest::click(combo, combo->rect().center()); }
 
-    QWidget window;
-    QPointer<ZtCustomComboBox> combo;
-    QPointer<ZtComboBoxPopupContainer> popup;
-    QPushButton* button = nullptr;
+    QTimer timer;
+    QStringList shown;          // the kind and title of each dialog
+    QString directory;          // where the last one started
 };
+
+// Typed as an operator does: selectFile() leaves a focused name field alone and selects in the
+// list instead, which is empty until the file system answers, late under load.
+void typeName(QFileDialog* dialog, const QString& name)
+{
+    dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+}
+
+// Runs what is queued now, a dialog included, before returning.
+void flush()
+{
+    bool flushed = false;
+    QTimer::singleShot(0, [&flushed] { flushed = true; });
+    QTRY_VERIFY(flushed);
+}
+
+QStringList items(const QComboBox& combo)
+{
+    QStringList list;
+    for (int i = 0; i < combo.count(); ++i)
+        list << combo.itemText(i);
+    return list;
+}
 
 } // namespace
 
@@ -41,129 +70,19 @@ class tst_ComboBox : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_files;
+
 private slots:
-    void initTestCase() { KitraTest::failOnUnexpectedWarnings(); }
-    void cleanup() { QTRY_VERIFY(!QApplication::activePopupWidget()); }
-
-    void popupIsPlacedOnTheScreen_data()
+    void initTestCase()
     {
-        QTest::addColumn<QRect>("comboRect");
-        QTest::addColumn<int>("popupHeight");
-        QTest::addColumn<QRect>("expected");
-        // Below, the pop-up overlaps the combo box's bottom pixel.
-        QTest::newRow("below") << QRect(100, 100, 200, 30) << 150 << QRect(100, 129, 200, 150);
-        QTest::newRow("above, no room below") << QRect(100, 540, 200, 30) << 150 << QRect(100, 391, 200, 150);
-        QTest::newRow("above, shrunk") << QRect(100, 300, 200, 30) << 500 << QRect(100, 1, 200, 300);
-        QTest::newRow("below, shrunk") << QRect(100, 200, 200, 30) << 500 << QRect(100, 229, 200, 371);
-        QTest::newRow("clamped right") << QRect(700, 100, 200, 30) << 150 << QRect(600, 129, 200, 150);
-        QTest::newRow("clamped left") << QRect(-50, 100, 200, 30) << 150 << QRect(0, 129, 200, 150);
-        QTest::newRow("wider than the screen") << QRect(-10, 100, 900, 30) << 150 << QRect(0, 129, 800, 150);
-    }
-    void popupIsPlacedOnTheScreen()
-    {
-        QFETCH(QRect, comboRect);
-        QFETCH(int, popupHeight);
-        Host host(comboRect, popupHeight);
-        host.open();
-        QCOMPARE(QApplication::activePopupWidget(), host.popup.data());
-        QTEST(host.popup->geometry(), "expected");
-        host.popup->hide();
-    }
-
-    void keysOpenAndClose_data()
-    {
-        QTest::addColumn<int>("openKey");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<int>("closeKey");
-        QTest::newRow("F4, Escape") << int(Qt::Key_F4) << Qt::KeyboardModifiers() << int(Qt::Key_Escape);
-        QTest::newRow("Alt+Down, Return") << int(Qt::Key_Down) << Qt::KeyboardModifiers(Qt::AltModifier)
-                                          << int(Qt::Key_Return);
-        QTest::newRow("Space, Enter") << int(Qt::Key_Space) << Qt::KeyboardModifiers() << int(Qt::Key_Enter);
-    }
-    void keysOpenAndClose()
-    {
-        QFETCH(int, openKey);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-        QFETCH(int, closeKey);
-        Host host;
-        QTest::keyClick(host.combo, Qt::Key(openKey), modifiers);
-        QCOMPARE(host.popup->geometry(), QRect(100, 129, 200, 150));
-        for (const bool open : {true, false}) {
-            QKeyEvent key(QEvent::KeyPress, closeKey, Qt::NoModifier);
-            QApplication::sendEvent(host.combo, &key);
-            QVERIFY(!host.popup->isVisible());
-            // Closed, the combo box leaves the key to its window (a dialog's Escape or default button).
-            QCOMPARE(key.isAccepted(), open);
+        KitraTest::failOnUnexpectedWarnings();
+        QVERIFY(m_files.isValid());
+        const QDir dir(m_files.path());
+        QVERIFY(dir.mkdir(QStringLiteral("sub")));
+        for (const char* name : {"a.txt", "b.txt", "sub/c.txt"}) {
+            QFile file(dir.filePath(QLatin1String(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
         }
-    }
-
-    void pressesClose_data()
-    {
-        QTest::addColumn<QString>("where");
-        QTest::newRow("outside") << QStringLiteral("outside");
-        QTest::newRow("on the combo box") << QStringLiteral("combo");
-        QTest::newRow("on the arrow, sent to the combo box") << QStringLiteral("arrow");
-    }
-    void pressesClose()
-    {
-        QFETCH(QString, where);
-        Host host;
-        host.open();
-        QVERIFY(host.popup->isVisible());
-        if (where == QLatin1String("arrow")) {
-            QStyleOptionComboBox option;
-            option.initFrom(host.combo);
-            KitraTest::click(host.combo, host.combo->style()->subControlRect(
-                QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, host.combo).center());
-        } else {
-            // Through the window system, where the open pop-up takes the press.
-            const QPoint pos = where == QLatin1String("combo") ? QPoint(200, 115) : QPoint(550, 450);
-            QTest::mouseClick(host.window.windowHandle(), Qt::LeftButton, {}, pos);
-        }
-        QVERIFY(!host.popup->isVisible());
-        // The press on the combo box must not be handed on again once the pop-up closed, or it
-        // would reopen it; the offscreen platform never hands presses on, so the mark is checked.
-        QCOMPARE(host.popup->testAttribute(Qt::WA_NoMouseReplay), where == QLatin1String("combo"));
-    }
-
-    void containers()
-    {
-        Host host;
-        ZtCustomComboBox bare(&host.window);
-        KitraTest::click(&bare, bare.rect().center());
-        QVERIFY(!QApplication::activePopupWidget());        // nothing to open
-        host.combo->SetPopupContainer(nullptr);
-        host.combo->SetPopupContainer(host.popup);          // the same one again stays
-        auto* next = new ZtComboBoxPopupContainer;
-        next->resize(10, 80);
-        QVERIFY(host.popup);
-        host.combo->SetPopupContainer(next);
-        QVERIFY(!host.popup);
-        host.open();
-        QCOMPARE(QApplication::activePopupWidget(), next);
-        QCOMPARE(next->geometry(), QRect(100, 129, 200, 80));
-        next->hide();
-    }
-
-    void deletion_data()
-    {
-        QTest::addColumn<bool>("fromContent");
-        QTest::newRow("while open") << false;
-        QTest::newRow("from a slot of the pop-up's content") << true;
-    }
-    void deletion()
-    {
-        QFETCH(bool, fromContent);
-        Host host;
-        QObject::connect(host.button, &QPushButton::clicked, host.combo, [&host] { delete host.combo; });
-        host.open();
-        if (fromContent)
-            QTest::mouseClick(host.popup->windowHandle(), Qt::LeftButton, {}, host.button->geometry().center());
-        else
-            delete host.combo;
-        QVERIFY(!host.combo);
-        QVERIFY(!host.popup);
-        QVERIFY(!QApplication::activePopupWidget());
     }
 
     void listItemShowsItsTextAsTooltip()
@@ -187,30 +106,149 @@ private slots:
 
     void autoTooltip()
     {
-        Host host;
-        const QString fits = QStringLiteral("Lobby");
+        ZtCustomComboBox combo;
+        combo.resize(200, 30);
         const QString longer = QStringLiteral("Camera 12, Parking level 2, north gate");
-        host.combo->SetAutoTooltip(longer);
-        QCOMPARE(host.combo->toolTip(), longer);
-        host.combo->SetAutoTooltip(fits);
-        QCOMPARE(host.combo->toolTip(), QString());
+        combo.SetAutoTooltip(longer);
+        QCOMPARE(combo.toolTip(), longer);
+        combo.SetAutoTooltip(QStringLiteral("Lobby"));      // fits: no tool tip
+        QCOMPARE(combo.toolTip(), QString());
 
         QStringList names;
         for (int i = 1; i <= 300; ++i)
             names << QStringLiteral("Camera %1").arg(i);
         // Spaces around the names and an empty part do not reach the tool tip.
         const QString sep = QStringLiteral(" , ");
-        host.combo->SetAutoTooltip(names.mid(0, 150).join(sep) + QStringLiteral(",,") + names.mid(150).join(sep));
-        const QStringList lines = host.combo->toolTip().split(QLatin1Char('\n'));
+        combo.SetAutoTooltip(names.mid(0, 150).join(sep) + QStringLiteral(",,") + names.mid(150).join(sep));
+        const QStringList lines = combo.toolTip().split(QLatin1Char('\n'));
         QVERIFY(lines.size() > 2);
         QCOMPARE(lines.join(QString()), names.join(QLatin1Char(',')));
-        const QFontMetrics metrics = host.combo->fontMetrics();
+        const QFontMetrics metrics = combo.fontMetrics();
         for (const QString& line : lines.mid(0, lines.size() - 1)) {
             // Broken after the first name that takes the line to 500 pixels.
             QVERIFY(line.endsWith(QLatin1Char(',')));
             QVERIFY(metrics.horizontalAdvance(line) >= 500);
             QVERIFY(metrics.horizontalAdvance(line.left(line.lastIndexOf(QLatin1Char(','), -2) + 1)) < 500);
         }
+    }
+
+    void pathComboAsksByFileMode_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("editable");
+        QTest::addColumn<QStringList>("picked");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("save") << int(QFileDialog::AnyFile) << "Save as" << false << QStringList{"new.txt"}
+                              << "save: Save as" << QStringList{"new.txt"};
+        QTest::newRow("open") << int(QFileDialog::ExistingFile) << "Open" << true << QStringList{"a.txt"}
+                              << "file: Open" << QStringList{"a.txt"};
+        QTest::newRow("directory") << int(QFileDialog::Directory) << "" << false << QStringList{"sub"}
+                                   << "directory: Select Directory" << QStringList{"sub/"};
+        QTest::newRow("root keeps its slash") << int(QFileDialog::Directory) << "Where" << false
+                                              << QStringList{"/"} << "directory: Where" << QStringList{"/"};
+        const QStringList two{"a.txt", "b.txt"};
+        QTest::newRow("several files") << int(QFileDialog::ExistingFiles) << "Pick" << false << two
+                                       << "files: Pick" << two;
+    }
+    void pathComboAsksByFileMode()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, title);
+        QFETCH(bool, editable);
+        QFETCH(QStringList, picked);
+        QFETCH(QStringList, expected);
+        const QDir dir(m_files.path());
+        for (QString& path : picked)
+            path = dir.filePath(path);
+        for (QString& path : expected)
+            path = dir.filePath(path);
+        ZtPathComboBox combo;
+        combo.setEditable(editable);
+        combo.addItem(QStringLiteral("previous"));
+        combo.setCurrentIndex(-1);
+        combo.SetFileMode(QFileDialog::FileMode(mode));
+        combo.SetTitle(title);
+        combo.SetDirectory(dir.path());
+        QSignalSpy text(&combo, &QComboBox::currentTextChanged);
+        QSignalSpy editText(&combo, &QComboBox::editTextChanged);
+        DialogAnswerer answerer([&picked](QFileDialog* dialog) {
+            if (dialog->testOption(QFileDialog::ShowDirsOnly))
+                dialog->setDirectory(picked.first());
+            else
+                typeName(dialog, picked.size() == 1 ? picked.first() : "\"" + picked.join("\" \"") + "\"");
+            dialog->QDialog::accept();   // past the file system's answers, which come late under load
+        });
+        combo.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&combo));
+        KitraTest::click(&combo, QPoint(combo.width() - 5, combo.height() / 2));
+        QTRY_COMPARE(answerer.shown.size(), 1);
+        QTEST(answerer.shown.first(), "shown");
+        QCOMPARE(answerer.directory, dir.path());
+        QCOMPARE(items(combo), expected);
+        QCOMPARE(QList<QVariantList>(text), QList<QVariantList>{{expected.first()}});
+        QCOMPARE(editText.count(), int(editable));
+    }
+
+    void pathComboOpensOnlyFromItsArrowAndStartsAtItsPath()
+    {
+        const QString path = QDir(m_files.path()).filePath(QStringLiteral("sub/c.txt"));
+        ZtPathComboBox combo;
+        combo.SetDirectory(QDir::rootPath());
+        combo.addItem(path);
+        combo.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&combo));
+        DialogAnswerer answerer([](QFileDialog* dialog) { dialog->reject(); });
+        const QPoint arrow(combo.width() - 5, combo.height() / 2);
+        QList<int> dialogs;
+        const auto count = [&] {
+            flush();
+            dialogs << answerer.shown.size();
+        };
+        KitraTest::click(&combo, QPoint(combo.width() - 30, 5));        // on the text
+        count();
+        KitraTest::click(&combo, arrow);
+        KitraTest::click(&combo, arrow);                                // again before the dialog shows
+        count();
+        QCOMPARE(answerer.directory, QFileInfo(path).absolutePath());
+        QTest::keyClick(&combo, Qt::Key_Space);
+        count();
+        combo.setEditable(true);
+        QTest::keyClick(&combo, Qt::Key_Space);
+        count();
+        QCOMPARE(dialogs, (QList<int>{0, 1, 2, 2}));
+        QCOMPARE(items(combo), QStringList{path});          // cancelled: the path stays
+        QCOMPARE(combo.currentText(), path);
+    }
+
+    void pathComboDeletedByItsHost_data()
+    {
+        QTest::addColumn<bool>("hadPath");
+        QTest::addColumn<bool>("beforeTheDialog");
+        QTest::newRow("from the index change, replacing a path") << true << false;
+        QTest::newRow("from the index change, first path") << false << false;
+        QTest::newRow("before the dialog opens") << false << true;
+    }
+    void pathComboDeletedByItsHost()
+    {
+        QFETCH(bool, hadPath);
+        QFETCH(bool, beforeTheDialog);
+        const QString picked = QDir(m_files.path()).filePath(QStringLiteral("a.txt"));
+        QPointer<ZtPathComboBox> combo = new ZtPathComboBox;
+        if (hadPath)
+            combo->addItem(picked);
+        connect(combo.data(), QOverload<int>::of(&QComboBox::currentIndexChanged), [&combo] { delete combo; });
+        DialogAnswerer answerer([&picked](QFileDialog* dialog) {
+            typeName(dialog, picked);
+            dialog->QDialog::accept();   // past the file system's answers, which come late under load
+        });
+        combo->showPopup();
+        if (beforeTheDialog)
+            delete combo;
+        flush();
+        QVERIFY(!combo);
+        QCOMPARE(answerer.shown.size(), beforeTheDialog ? 0 : 1);
     }
 };
 
