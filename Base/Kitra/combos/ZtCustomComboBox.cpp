@@ -111,10 +111,7 @@ void ZtCustomComboBox::mousePressEvent(QMouseEvent* event)
 
 bool ZtCustomComboBox::event(QEvent* event)
 {
-    Q_D(ZtCustomComboBox);
-    // Only an open pop-up takes these keys, so that a closed combo box still lets Escape and
-    // Return reach its dialog.
-    if (ComboPopup::IsClosingKey(event) && d->PopupVisible()) {
+    if (ComboPopup::IsClosingKey(event)) {
         hidePopup();
         event->accept();
         return true;

@@ -116,8 +116,7 @@ void ZtMenuCustomCombox::mousePressEvent(QMouseEvent* event)
 
 bool ZtMenuCustomCombox::event(QEvent* event)
 {
-    Q_D(ZtMenuCustomCombox);
-    if (ComboPopup::IsClosingKey(event) && d->MenuVisible()) {
+    if (ComboPopup::IsClosingKey(event)) {
         hidePopup();
         event->accept();
         return true;

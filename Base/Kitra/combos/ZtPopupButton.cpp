@@ -1,6 +1,8 @@
 #include "ZtPopupButton.h"
 #include "ZtPopupButton_p.h"
 
+#include "ZtComboBoxPopupContainer_p.h"
+
 #include <QKeyEvent>
 #include <QLayout>
 
@@ -57,16 +59,10 @@ void ZtPopupButton::mousePressEvent(QMouseEvent* event)
 
 bool ZtPopupButton::event(QEvent* event)
 {
-    Q_D(ZtPopupButton);
-    if (event->type() == QEvent::KeyPress && d->PopupVisible()) {
-        const int key = static_cast<const QKeyEvent*>(event)->key();
-        // Only an open pop-up takes these keys, so that a closed button still lets Escape and
-        // Return reach its dialog.
-        if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
-            hidePopup();
-            event->accept();
-            return true;
-        }
+    if (ComboPopup::IsClosingKey(event)) {
+        hidePopup();
+        event->accept();
+        return true;
     }
     return QToolButton::event(event);
 }

@@ -16,7 +16,6 @@ public:
     explicit ZtPopupButtonPrivate(ZtPopupButton* q) : q_ptr(q) {}
 
     ZtPopupButtonPopupContainer* Container();
-    bool PopupVisible() const { return container && container->isVisible(); }
 
     ZtPopupButton* const q_ptr;
     QPointer<ZtPopupButtonPopupContainer> container;
