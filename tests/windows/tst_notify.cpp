@@ -1,20 +1,13 @@
 // Notices slide into their area from above, stack with the newest on top, fade and go away.
-#include "KitraTest.h"
 #include "NotifyManager.h"
 #include "NotifyWidget.h"
-#include "ZtSetting.h"
+#include "WindowsTest.h"
+
+using namespace WindowsTest;
 
 namespace {
 
-const QString kLong = QStringLiteral("This notice carries a text far too long for one line of its card");
-
-// Makes `folder` the skin that notices read from the settings.
-void useSkin(const QString& iniPath, const QString& folder)
-{
-    ZtGUI::ZtSetting::UnInstance();
-    ZtGUI::ZtSetting::setIniPath(iniPath);
-    ZtGUI::ZtSetting::GetInstance()->WriteValue(QStringLiteral("SkinStyle"), QStringLiteral("SkinFolder"), folder);
-}
+const QString kLong("This notice carries a text far too long for one line of its card");
 
 struct Area
 {
@@ -29,23 +22,11 @@ struct Area
     QWidget area;
 };
 
-// Left of the icon's centre: the disc's colour, away from its white mark.
-QColor iconCentre(NotifyWidget* notice)
+// The notice as the area shows it, at `x` in the middle of its first line: the card is at x = 200
+// (opaque until the notice fades), the soft shadow at x = 5.
+int alphaAt(NotifyWidget* notice, int x)
 {
-    QWidget* icon = notice->findChild<QWidget*>(QStringLiteral("NotifyIcon"));
-    return icon ? QColor(icon->grab().toImage().pixel(9, 15)) : QColor();
-}
-
-// Opacity of the card as the area shows it: 255 until the notice fades.
-int cardAlpha(NotifyWidget* notice)
-{
-    return qAlpha(notice->grab().toImage().pixel(200, 20));
-}
-
-// The soft shadow in the margin left of the card.
-int shadowAlpha(NotifyWidget* notice)
-{
-    return qAlpha(notice->grab().toImage().pixel(5, 20));
+    return qAlpha(notice->grab().toImage().pixel(x, 20));
 }
 
 } // namespace
@@ -54,31 +35,42 @@ class tst_Notify : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase()
-    {
-        KitraTest::failOnUnexpectedWarnings();
-        QVERIFY(m_dir.isValid());
-        useSkin(m_dir.filePath("settings.ini"), QStringLiteral("DustyBlue"));
-    }
-    void cleanup() { useSkin(m_dir.filePath("settings.ini"), QStringLiteral("DustyBlue")); }
+    QTemporaryDir m_dir;
 
-    void nothingIsShownWithoutAnArea()
+private slots:
+    void initTestCase() { KitraTest::failOnUnexpectedWarnings(); }
+    void init() { useSkinStyle(m_dir.filePath("settings.ini"), "DustyBlue"); }
+
+    // Without a living area notices go nowhere; one the host deletes is forgotten by the next.
+    void noticesNeedALivingAreaAndForgetDeletedOnes()
     {
-        NotifyManager::addNotify(QStringLiteral("lost"));
+        NotifyManager::addNotify("lost");
         {
             Area gone;
-            NotifyManager::addNotify(QStringLiteral("in the area"));
-            QCOMPARE(gone.notices().count(), 1);
+            NotifyManager::addNotify("one");
+            NotifyManager::addNotify("two");
+            QCOMPARE(gone.notices().count(), 2);
         }
-        // The area was deleted with its notice: later notices go nowhere.
-        NotifyManager::addNotify(QStringLiteral("lost again"), NotifyManager::MsgError);
+        NotifyManager::addNotify("lost again", NotifyManager::MsgError);
         const QWidgetList all = QApplication::allWidgets();
         QVERIFY(std::none_of(all.cbegin(), all.cend(), [](QWidget* w) { return w->inherits("NotifyWidget"); }));
+
+        Area area;
+        NotifyManager::addNotify("older");
+        const QPointer<NotifyWidget> older = area.newest();
+        QCOMPARE(older->pos(), QPoint(0, -40));
+        NotifyManager::addNotify("newer");
+        delete area.newest();
+        NotifyManager::addNotify("next");
+        NotifyWidget* next = area.newest();
+        QCOMPARE(next->y(), older->y() - 40);
+        QTRY_VERIFY(next->y() > -80);                // sliding on together
+        QVERIFY(older);
+        QCOMPARE(older->y(), next->y() + 40);
     }
 
-    // A notice waits above the area, slides into place and shows its type's icon on a card of
-    // the skin's colour, in a soft shadow.
+    // A notice waits above the area (its slide is checked above) and shows its type's icon on a card
+    // of the skin's colour, in a soft shadow.
     void noticeSlidesInWithItsSizeIconAndSkin_data()
     {
         QTest::addColumn<QString>("text");
@@ -86,12 +78,11 @@ private slots:
         QTest::addColumn<int>("height");
         QTest::addColumn<QColor>("icon");
         QTest::addColumn<QString>("skin");
-        QTest::addColumn<QColor>("card");
-        const QColor white(Qt::white), dark("#515151");
-        QTest::newRow("short, correct") << "Saved" << 0 << 40 << QColor("#2fb36b") << "DustyBlue" << white;
-        QTest::newRow("long, error") << kLong << 1 << 60 << QColor("#e5484d") << "DustyBlue" << QColor();   // text there
-        QTest::newRow("unknown type is an error, dark") << "Odd" << 7 << 40 << QColor("#e5484d") << "Dark" << dark;
-        QTest::newRow("no type is correct") << "Done" << -1 << 40 << QColor("#2fb36b") << "DustyBlue" << white;
+        const QColor correct("#2fb36b"), error("#e5484d");
+        QTest::newRow("short, correct") << "Saved" << 0 << 40 << correct << "DustyBlue";
+        QTest::newRow("long, error") << kLong << 1 << 60 << error << "DustyBlue";
+        QTest::newRow("unknown type is an error, dark") << "Odd" << 7 << 40 << error << "Dark";
+        QTest::newRow("no type is correct") << "Done" << -1 << 40 << correct << "DustyBlue";
     }
     void noticeSlidesInWithItsSizeIconAndSkin()
     {
@@ -100,98 +91,52 @@ private slots:
         QFETCH(int, height);
         QFETCH(QColor, icon);
         QFETCH(QString, skin);
-        QFETCH(QColor, card);
-        useSkin(m_dir.filePath("settings.ini"), skin);
+        useSkinStyle(m_dir.filePath("settings.ini"), skin);
         Area area;
-        if (type < 0)
-            NotifyManager::addNotify(text);
-        else
-            NotifyManager::addNotify(text, NotifyManager::MsgType(type));
+        type < 0 ? NotifyManager::addNotify(text) : NotifyManager::addNotify(text, NotifyManager::MsgType(type));
         NotifyWidget* notice = area.newest();
-        QVERIFY(notice);
-        if (card.isValid())
-            QCOMPARE(QColor(notice->grab().toImage().pixel(200, 20)), card);
-        QCOMPARE(notice->Text(), text);
-        QCOMPARE(notice->size(), QSize(240, height));
-        QCOMPARE(notice->pos(), QPoint(0, -40));     // waits above the area
-        QVERIFY(notice->isVisible());
-        QTRY_COMPARE(notice->pos(), QPoint(0, 0));
-        QCOMPARE(iconCentre(notice), icon);
-        const int shadow = shadowAlpha(notice);
+        QVERIFY(notice && notice->isVisible());
+        const QColor card = skin == "Dark" ? QColor("#515151") : QColor(Qt::white);
+        QCOMPARE(QColor(notice->grab().toImage().pixel(200, 3)), card);      // above the text
+        QCOMPARE(QVariantList({notice->Text(), notice->size(), notice->pos()}),
+                 QVariantList({text, QSize(240, height), QPoint(0, -40)}));     // waits above the area
+        // Left of the icon's centre: the disc's colour, away from its white mark.
+        QCOMPARE(QColor(notice->findChild<QWidget*>("NotifyIcon")->grab().toImage().pixel(9, 15)), icon);
+        const int shadow = alphaAt(notice, 5);
         QVERIFY2(shadow > 0 && shadow < 38, qPrintable(QString::number(shadow)));
     }
 
+    // In place, a notice stays its delay, fades with its shadow and goes; deleted or faded, it is forgotten.
     void noticesStackWithTheNewestOnTopAndFade()
     {
         Area area;
-        NotifyManager::addNotify(QStringLiteral("first"));
+        NotifyManager::addNotify("first");
         NotifyManager::addNotify(kLong);
-        NotifyManager::addNotify(QStringLiteral("third"));
+        NotifyManager::addNotify("third");
         const QList<NotifyWidget*> notices = area.notices();
         QCOMPARE(notices.count(), 3);
+        QList<QPointer<NotifyWidget>> guards(notices.cbegin(), notices.cend());
         for (NotifyWidget* notice : notices)
-            notice->SetFadeDelay(300);
+            notice->SetFadeDelay(120);
         QTRY_COMPARE(notices.at(2)->y(), 0);
         QElapsedTimer inPlace;
         inPlace.start();
-        QCOMPARE(notices.at(1)->y(), 40);
-        QCOMPARE(notices.at(0)->y(), 100);           // below the 60-pixel second notice
-        // In place, but not yet faded: it stays its delay first.
-        QCOMPARE(cardAlpha(notices.at(2)), 255);
+        QCOMPARE(QList<int>({notices.at(1)->y(), notices.at(0)->y()}), QList<int>({40, 100}));   // below 60 pixels
+        QCOMPARE(alphaAt(notices.at(2), 200), 255);
+        QTRY_VERIFY(alphaAt(notices.at(2), 200) < 255);
+        QVERIFY2(inPlace.elapsed() >= 100, qPrintable(QString::number(inPlace.elapsed())));
+        QVERIFY(alphaAt(notices.at(2), 5) > 0);
 
-        QList<QPointer<NotifyWidget>> guards(notices.cbegin(), notices.cend());
-        QTRY_VERIFY(cardAlpha(notices.at(2)) < 255);
-        QVERIFY2(inPlace.elapsed() >= 250, qPrintable(QString::number(inPlace.elapsed())));
-        QVERIFY(shadowAlpha(notices.at(2)) > 0);     // the shadow fades with the card
-        QTRY_VERIFY_WITH_TIMEOUT(std::all_of(guards.cbegin(), guards.cend(), [](const auto& g) { return g.isNull(); }), 5000);
-
-        // Faded notices are forgotten: the next one starts alone above the area.
-        NotifyManager::addNotify(QStringLiteral("again"));
+        delete notices.at(2);
+        NotifyManager::addNotify("next");
+        QCOMPARE(area.newest()->pos(), QPoint(0, 0));       // just above the second notice
+        area.newest()->SetFadeDelay(0);
+        guards << area.newest();
+        const auto allGone = [&guards] { return std::all_of(guards.cbegin(), guards.cend(), [](auto g) { return !g; }); };
+        QTRY_VERIFY_WITH_TIMEOUT(allGone(), 5000);
+        NotifyManager::addNotify("again");
         QCOMPARE(area.newest()->pos(), QPoint(0, -40));
     }
-
-    void hostMayDeleteNoticesWhileTheyMove_data()
-    {
-        QTest::addColumn<bool>("whileFading");
-        QTest::newRow("sliding") << false;
-        QTest::newRow("fading") << true;
-    }
-    void hostMayDeleteNoticesWhileTheyMove()
-    {
-        QFETCH(bool, whileFading);
-        Area area;
-        NotifyManager::addNotify(QStringLiteral("older"));
-        NotifyManager::addNotify(QStringLiteral("newer"));
-        QPointer<NotifyWidget> older = area.notices().at(0);
-        QPointer<NotifyWidget> newer = area.notices().at(1);
-        newer->SetFadeDelay(0);
-        if (whileFading)
-            QTRY_VERIFY(newer && cardAlpha(newer) < 255);
-        delete newer;
-        // The deleted notice is forgotten: the next one waits just above the older one, and both
-        // go on into place.
-        NotifyManager::addNotify(QStringLiteral("next"));
-        NotifyWidget* next = area.newest();
-        QCOMPARE(next->y(), older->y() - 40);
-        QTRY_VERIFY(next->y() >= 0);
-        QVERIFY(older);
-        QCOMPARE(older->y(), next->y() + 40);
-    }
-
-    void hostMayDeleteTheAreaWhileNoticesSlide()
-    {
-        auto area = std::make_unique<Area>();
-        NotifyManager::addNotify(QStringLiteral("one"));
-        NotifyManager::addNotify(QStringLiteral("two"));
-        area.reset();
-        Area next;
-        NotifyManager::addNotify(QStringLiteral("three"));
-        QCOMPARE(next.newest()->pos(), QPoint(0, -40));
-        QTRY_COMPARE(next.newest()->pos(), QPoint(0, 0));
-    }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 QTEST_MAIN(tst_Notify)

@@ -9,16 +9,23 @@ namespace {
 
 const int kSecond = 50;   // ms: one second of a time-out in these tests
 
+// A wait widget over a shown parent, frameless like the wait widget so that centring is exact.
 struct Host
 {
     Host()
     {
-        // Frameless like the wait widget, so that centring is exact.
         parent.setWindowFlags(Qt::FramelessWindowHint);
         parent.setGeometry(100, 100, 400, 300);
         parent.show();
     }
+    // Runs `action` from the waiting's own loop and returns once the waiting ends.
+    void waitWith(const std::function<void()>& action, int after = 0)
+    {
+        QTimer::singleShot(after, &parent, action);
+        wait->StartWaiting();
+    }
     QWidget parent;
+    QPointer<WaitWidget> wait = new WaitWidget(&parent);
 };
 
 } // namespace
@@ -34,105 +41,70 @@ private slots:
         SetWaitTimeOutSecondForTests(kSecond);
     }
 
-    void showsThePictureOverItsParentEveryTime()
+    // Modal, over its parent (again after a move); the time-out ends the waiting unnormally after its
+    // seconds, and a waiting stopped normally leaves no time-out behind to end a later one.
+    void showsOverItsParentUntilStoppedOrTimedOut()
     {
         Host host;
-        WaitWidget wait(&host.parent);
-        QList<QRect> shown;
-        bool modal = false;
-        const auto look = [&] {
-            shown << wait.geometry();
-            modal = QApplication::activeModalWidget() == &wait;
-            wait.StopWaiting(true);
-        };
-        QTimer::singleShot(0, &wait, look);
-        wait.StartWaiting();
-        QVERIFY(modal);
-        QVERIFY(!wait.isVisible());
-        // Moved away in between, it comes back to the same place over its parent.
-        wait.move(0, 0);
-        QTimer::singleShot(0, &wait, look);
-        wait.StartWaiting();
-        QCOMPARE(shown.count(), 2);
-        QCOMPARE(shown.at(0).size(), QSize(32, 32));
-        QVERIFY(host.parent.geometry().contains(shown.at(0)));
-        QCOMPARE(shown.at(1), shown.at(0));
-    }
-
-    // The time-out ends the waiting unnormally after its seconds; a waiting stopped normally leaves
-    // no time-out behind to end a later one.
-    void timeOutEndsTheWaitingUnlessStoppedFirst()
-    {
-        Host host;
-        WaitWidget wait(&host.parent);
+        WaitWidget& wait = *host.wait;
         wait.SetTimeOut(2);
         QSignalSpy unnormal(&wait, &WaitWidget::sgnUnNormalExit);
         QElapsedTimer clock;
         clock.start();
         wait.StartWaiting();
         QVERIFY2(clock.elapsed() > kSecond, qPrintable(QString::number(clock.elapsed())));   // timers may run 5 % early
-        QCOMPARE(unnormal.count(), 1);
-        QVERIFY(wait.GetIfCanceled());
-        QVERIFY(!wait.isVisible());
-
-        QTimer::singleShot(0, &wait, [&] { wait.StopWaiting(true); });
-        wait.StartWaiting();
-        QVERIFY(!wait.GetIfCanceled());
-        wait.SetTimeOut(-1);
-        bool stillWaiting = false;
-        QTimer::singleShot(4 * kSecond, &wait, [&] {
-            stillWaiting = wait.isVisible();
+        QVERIFY(unnormal.count() == 1 && wait.GetIfCanceled() && !wait.isVisible());
+        QList<QRect> shown;
+        const auto look = [&] {
+            shown << (QApplication::activeModalWidget() == &wait ? wait.geometry() : QRect());
             wait.StopWaiting(true);
-        });
-        wait.StartWaiting();
-        QVERIFY(stillWaiting);
+        };
+        host.waitWith(look);
+        QVERIFY(!wait.GetIfCanceled() && !wait.isVisible());
+        wait.SetTimeOut(-1);
+        wait.move(0, 0);
+        host.waitWith(look, 4 * kSecond);
         QCOMPARE(unnormal.count(), 1);
+        QCOMPARE(shown.count(), 2);
+        QCOMPARE(shown.at(0).size(), QSize(32, 32));
+        QVERIFY(host.parent.geometry().contains(shown.at(0)));
+        QCOMPARE(shown.at(1), shown.at(0));
     }
 
-    void escapeCancelsOnlyWhenAllowed_data()
+    // Escape cancels only where allowed; the host may delete the widget while it waits or from its
+    // time-out signal.
+    void escapeOrDeletionEndsTheWaiting_data()
     {
-        QTest::addColumn<bool>("allowed");
-        QTest::newRow("allowed") << true;
-        QTest::newRow("not allowed") << false;
+        QTest::addColumn<QString>("how");
+        QTest::newRow("escape, allowed") << "escape";
+        QTest::newRow("escape, not allowed") << "refused";
+        QTest::newRow("deleted while it waits") << "delete";
+        QTest::newRow("deleted from its time-out signal") << "time-out";
     }
-    void escapeCancelsOnlyWhenAllowed()
+    void escapeOrDeletionEndsTheWaiting()
     {
-        QFETCH(bool, allowed);
+        QFETCH(QString, how);
         Host host;
-        WaitWidget wait(&host.parent);
-        wait.SetPressESCToCancel(allowed);
+        WaitWidget& wait = *host.wait;
+        wait.SetTimeOut(1);
+        wait.SetPressESCToCancel(how == "escape");
         QSignalSpy unnormal(&wait, &WaitWidget::sgnUnNormalExit);
+        const auto deleteIt = [&host] { delete host.wait; };
+        if (how == "time-out")
+            connect(host.wait, &WaitWidget::sgnUnNormalExit, &host.parent, deleteIt);
         bool openAfterEscape = false;
-        QTimer::singleShot(0, &wait, [&] {
+        host.waitWith([&] {
+            if (how == "delete")
+                return deleteIt();
             QTest::keyClick(&wait, Qt::Key_Escape);
             openAfterEscape = wait.isVisible();
-            if (openAfterEscape)
+            if (how == "refused")
                 wait.StopWaiting(true);
         });
-        wait.StartWaiting();
-        QCOMPARE(openAfterEscape, !allowed);
-        QCOMPARE(unnormal.count(), allowed ? 1 : 0);
-        QCOMPARE(wait.GetIfCanceled(), allowed);
-        QCOMPARE(wait.result(), int(QDialog::Rejected));
-    }
-
-    void hostMayDeleteTheWidgetWhileItWaits()
-    {
-        Host host;
-        QPointer<WaitWidget> wait = new WaitWidget(&host.parent);
-        QTimer::singleShot(0, &host.parent, [&] { delete wait; });
-        wait->StartWaiting();
-        QVERIFY(wait.isNull());
-    }
-
-    void hostMayDeleteTheWidgetFromItsTimeOutSignal()
-    {
-        Host host;
-        QPointer<WaitWidget> wait = new WaitWidget(&host.parent);
-        wait->SetTimeOut(1);
-        connect(wait, &WaitWidget::sgnUnNormalExit, &host.parent, [&] { delete wait; });
-        wait->StartWaiting();
-        QVERIFY(wait.isNull());
+        QCOMPARE(host.wait.isNull(), how == "delete" || how == "time-out");
+        if (how == "escape" || how == "refused")
+            QCOMPARE(QVariantList({openAfterEscape, unnormal.count(), wait.GetIfCanceled(), wait.result()}),
+                     QVariantList({how == "refused", int(how == "escape"), how == "escape", int(QDialog::Rejected)}));
     }
 };
 

@@ -1,13 +1,12 @@
-// The process-wide tip bubble: size from its text, place and pointer beside its anchor, colours
-// from the skin and the fade in, display time and fade out.
-#include "KitraTest.h"
-
+// The process-wide tip bubble (size, place, colours, fades) and the tip balloon (pointer, colours).
 #include "CommonFun.h"
-#include "ZtDir.h"
+#include "TipWidget.h"
+#include "WindowsTest.h"
 #include "ZtTipLabel.h"
 #include "ZtTipLabel_p.h"
 
 using namespace ZtGUI;
+using namespace WindowsTest;
 
 namespace {
 
@@ -27,43 +26,51 @@ QString textOfWidth(int width)
     return text;
 }
 
+const QColor kLightFill(255, 255, 255);
+const QColor kDarkFill(81, 81, 81);
+
 } // namespace
 
-class tst_TipLabel : public QObject
+class tst_Tips : public QObject
 {
     Q_OBJECT
 
-private:
-    QTemporaryDir m_applicationDir;
+    QTemporaryDir m_dir;
+
+    QColor shownFill(TipWidget& tip, const QString& style, const QPoint& at = QPoint(180, 60))
+    {
+        tip.hide();
+        useSkinStyle(m_dir.filePath("settings.ini"), style);
+        tip.show();
+        return tip.grab().toImage().pixelColor(at);
+    }
 
 private slots:
     void initTestCase()
     {
         KitraTest::failOnUnexpectedWarnings();
-        QVERIFY(m_applicationDir.isValid());
-        const QString folder = m_applicationDir.filePath("Skin/DustyBlue/Orvale/Common");
+        const QString folder = m_dir.filePath("Skin/DustyBlue/Orvale/Common");
         QVERIFY(QDir().mkpath(folder));
         QFile css(folder + "/ZtTipLabel.css");
         QVERIFY(css.open(QIODevice::WriteOnly));
         css.write("ZtGUI--ZtTipLabel { qproperty-BGColor: rgb(10, 200, 30); qproperty-BorderColor: rgb(200, 20, 180); }\n"
                   "ZtGUI--ZtTipLabel QTextEdit#m_tipLabel { background: transparent; border: none; font-size: 12px; }\n");
         css.close();
-        QString version = QStringLiteral("DustyBlue"), dir = m_applicationDir.path();
+        QString version = QStringLiteral("DustyBlue");
         SetSkinVersion(version);
-        ZtDir::SetCurrentPath(dir);
+        setAppDir(m_dir.path());
+        useSkinStyle(m_dir.filePath("settings.ini"), "DustyBlue");
         QVERIFY(textArea());
         ZtTipLabelPrivate::setFadeTime(ZtTipLabel::Instance(), kFade);
     }
-
+    void cleanupTestCase() { ZtSetting::UnInstance(); }
     void cleanup()
     {
         ZtTipLabel::Instance()->hide();
         ZtTipLabel::Instance()->SetShowTime(3000);
     }
 
-    // The bubble's size follows its text (wider than the limit, it wraps into lines of the maximum
-    // width), it sits beside the anchor on the side asked for (an unknown side as the right) with
-    // its pointer facing the anchor, in the skin's colours.
+    // Sized by its text (wrapped past the limit), beside the anchor (unknown sides: right), skin colours.
     void fitsTheTextBesideTheAnchor_data()
     {
         QTest::addColumn<int>("width");     // of the text; 0: "tip"
@@ -87,12 +94,9 @@ private slots:
         QFETCH(int, shownAs);
         QFETCH(int, lines);
         QWidget window;
-        window.resize(400, 300);
         QWidget anchor(&window);
         anchor.setGeometry(150, 120, 80, 24);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-
+        showAt(window, QRect(100, 100, 400, 300));
         ZtTipLabel* tip = ZtTipLabel::Instance();
         const QString text = textOfWidth(width);
         tip->ShowTip(&anchor, text, side);
@@ -125,23 +129,12 @@ private slots:
         QCOMPARE(image.pixelColor(where.pointer), kFill);
         QCOMPARE(image.pixelColor(where.beside).alpha(), 0);
         const QColor edge = where.border.isNull() ? kBorder : image.pixelColor(where.border);
-        QVERIFY2(edge.alpha() > 60 && qAbs(edge.red() - kBorder.red()) < 12 && qAbs(edge.green() - kBorder.green()) < 12
-                     && qAbs(edge.blue() - kBorder.blue()) < 12,
-                 qPrintable(edge.name(QColor::HexArgb)));
+        const int off = qMax(qAbs(edge.red() - kBorder.red()),
+                             qMax(qAbs(edge.green() - kBorder.green()), qAbs(edge.blue() - kBorder.blue())));
+        QVERIFY2(edge.alpha() > 60 && off < 12, qPrintable(edge.name(QColor::HexArgb)));
     }
 
-    // A text of more lines than its measure grows the bubble with its text area.
-    void growsWithItsText()
-    {
-        ZtTipLabel* tip = ZtTipLabel::Instance();
-        tip->ShowTip(nullptr, QStringLiteral("one\ntwo\nthree"), 0);
-        const int lines = QFontMetrics(textArea()->font()).lineSpacing() * 3;
-        QVERIFY2(textArea()->height() >= lines, qPrintable(QString::number(textArea()->height())));
-        QCOMPARE(tip->height(), textArea()->height() + 7);
-    }
-
-    // Fades in, stays for the display time, fades out and hides; showing again while it fades
-    // restarts the display time; a negative time is refused.
+    // Fades in, stays its display time (restarted by a new show), fades out; grows with many lines.
     void displayTime()
     {
         const int show = 3 * kFade;
@@ -149,8 +142,10 @@ private slots:
         tip->SetShowTime(show);
         QElapsedTimer clock;
         clock.start();
-        tip->ShowTip(nullptr, QStringLiteral("tip"), 0);
+        tip->ShowTip(nullptr, QStringLiteral("one\ntwo\nthree"), 0);
         QVERIFY(tip->isVisible() && tip->windowOpacity() < 0.5);
+        QVERIFY(textArea()->height() >= QFontMetrics(textArea()->font()).lineSpacing() * 3);
+        QCOMPARE(tip->height(), textArea()->height() + 7);
         QTRY_COMPARE(tip->windowOpacity(), 1.0);
         QTRY_VERIFY(tip->windowOpacity() < 1.0);
         QVERIFY2(clock.elapsed() >= show, "the fade-out began before the display time ended");
@@ -169,7 +164,70 @@ private slots:
         QTRY_COMPARE(tip->windowOpacity(), 1.0);
         QVERIFY(tip->isVisible());
     }
+
+    // The pointer's place and depth by its settings, on a tip 200 pixels wide.
+    void pointerFollowsItsSettings_data()
+    {
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<bool>("onTop");
+        QTest::addColumn<int>("centre");       // x of the pointer's tip
+        QTest::addColumn<int>("depth");
+        QTest::newRow("default: centred below") << -1 << -1 << false << 100 << 10;
+        QTest::newRow("moved left") << 20 << -1 << false << 30 << 10;
+        QTest::newRow("deeper") << -1 << 16 << false << 100 << 16;
+        QTest::newRow("on top, centred") << -1 << -1 << true << 100 << 10;
+        QTest::newRow("on top, moved right") << 140 << -1 << true << 150 << 10;
+    }
+    void pointerFollowsItsSettings()
+    {
+        QFETCH(int, left);
+        QFETCH(int, height);
+        QFETCH(bool, onTop);
+        QFETCH(int, centre);
+        QFETCH(int, depth);
+        TipWidget tip(QStringLiteral("A tip"));
+        tip.setFixedSize(200, 80);
+        tip.setTriangleLeft(left);
+        tip.setTriangleHeight(height);
+        tip.setTriangleOnTop(onTop);
+        tip.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tip));
+        const QRect label = tip.findChild<QLabel*>()->geometry();
+        // Halfway down the pointer: inside at its middle, outside well beside it.
+        const int y = onTop ? label.top() - depth / 2 : label.bottom() + depth / 2;
+        const QImage image = tip.grab().toImage();
+        QCOMPARE(image.pixelColor(centre, y), kLightFill);
+        const int beside = centre > 100 ? centre - depth - 8 : centre + depth + 8;
+        QVERIFY2(image.pixelColor(beside, y).alpha() < 100, "the pointer is wider than it should be");
+        QCOMPARE(image.pixelColor(label.center()), kLightFill);    // the box itself
+    }
+
+    // Colours are read at each show only (unknown skins keep them); a content widget replaces the text.
+    void balloonTextColoursAndContent()
+    {
+        TipWidget tip(QStringLiteral("A tip"));
+        const QLabel* label = tip.findChild<QLabel*>();
+        tip.setFixedSize(200, 80);
+        QCOMPARE(shownFill(tip, "Dark"), kDarkFill);
+        tip.hide();
+        useSkinStyle(m_dir.filePath("settings.ini"), "DustyBlue");
+        QCOMPARE(tip.grab().toImage().pixelColor(180, 60), kDarkFill);
+        QCOMPARE(shownFill(tip, "DustyBlue"), kLightFill);
+        QCOMPARE(shownFill(tip, "Unknown"), kLightFill);
+
+        auto* content = new QWidget;
+        content->setFixedSize(120, 40);
+        tip.setWidget(content);
+        QTRY_VERIFY(!label->isVisible());
+        const QPoint pointer(tip.width() / 2, content->geometry().bottom() + 5);   // below the content
+        QCOMPARE(tip.grab().toImage().pixelColor(pointer), kLightFill);
+        delete content;
+        QCOMPARE(tip.grab().toImage().pixelColor(pointer).alpha(), 0);
+        QTest::ignoreMessage(QtWarningMsg, "TipWidget::setWidget: Attempt to insert null QWidget");
+        tip.setWidget(nullptr);
+    }
 };
 
-QTEST_MAIN(tst_TipLabel)
-#include "tst_tiplabel.moc"
+QTEST_MAIN(tst_Tips)
+#include "tst_tips.moc"
