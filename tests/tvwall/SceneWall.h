@@ -1,6 +1,7 @@
 #pragma once
 
-// A shown scene wall with a known pixel size, and ways to reach its items and to point at them.
+// Shown walls with a known pixel size, ways to reach their items and point at them, and compact
+// forms of scales and signal arguments for whole-list comparisons.
 #include "KitraTest.h"
 
 #include "CommonFun.h"
@@ -9,6 +10,7 @@
 #include "ZtTVWallNormalTitleItem.h"
 #include "ZtTVWallNormalWindow.h"
 #include "ZtTVWallNormalWnd.h"
+#include "ZtTVWallOperateWnd.h"
 
 #include <QGraphicsPixmapItem>
 #include <memory>
@@ -16,14 +18,16 @@
 namespace SceneWallTest {
 
 using namespace ZtGUI;
+using Ids = QList<int>;
+using Sides = QList<double>;
+using Calls = QList<Sides>;
 
 /// Skin paths are built when widgets are, so the skin is set before any wall exists.
-inline void useShippedSkin()
+inline void useSkin(const QString& dir = QCoreApplication::applicationDirPath())
 {
-    QString version = QStringLiteral("DustyBlue");
-    QString dir = QCoreApplication::applicationDirPath();
+    QString version = QStringLiteral("DustyBlue"), path = dir;
     SetSkinVersion(version);
-    ZtDir::SetCurrentPath(dir);
+    ZtDir::SetCurrentPath(path);
 }
 
 inline StructScaleRect rect(double l, double t, double r, double b, bool free = true)
@@ -31,17 +35,55 @@ inline StructScaleRect rect(double l, double t, double r, double b, bool free = 
     return StructScaleRect(l, t, r, b, free);
 }
 
-inline StructScaleRect scaleOf(const QVariant& v)
+/// Left, top, right, bottom to a millionth, so that a rectangle compares with its literals.
+inline Sides sides(const StructScaleRect& r)
 {
-    return v.value<StructScaleRect>();
+    Sides out;
+    for (double v : {r.dLeft, r.dTop, r.dRight, r.dBottom})
+        out << qRound64(v * 1e6) / 1e6;
+    return out;
+}
+
+/// Every call a spy saw, flattened: numbers as they are, a scale as its four sides.
+inline Calls calls(const QSignalSpy& spy)
+{
+    Calls out;
+    for (const QList<QVariant>& args : spy) {
+        out << Sides();
+        for (const QVariant& arg : args)
+            out.last() << (arg.canConvert<double>() ? Sides{arg.toDouble()} : sides(arg.value<StructScaleRect>()));
+    }
+    return out;
+}
+
+/// How many pixels of `area` of `widget`, as it paints itself now, are `colour`.
+inline int pixelsOf(QWidget* widget, const QRect& area, const QColor& colour)
+{
+    const QImage image = widget->grab().toImage();
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += image.pixelColor(x, y) == colour;
+    }
+    return n;
+}
+
+/// The screen item whose user data is `s`.
+inline ZtTVWallNormalScreen* screenOf(ZtTVWallNormalWnd* wall, int s)
+{
+    for (QGraphicsItem* item : wall->scene()->items()) {
+        auto* screen = dynamic_cast<ZtTVWallNormalScreen*>(item);
+        if (screen && screen->GetUserData() == QVariant(s))
+            return screen;
+    }
+    return nullptr;
 }
 
 /// The wall's viewport is exactly `size` and shows the scene 1:1 from the origin.
 class Wall
 {
 public:
-    explicit Wall(int rows = 4, int cols = 4, QSize size = QSize(800, 400))
-        : m_wall(new ZtTVWallNormalWnd)
+    explicit Wall(int rows = 4, int cols = 4, QSize size = QSize(800, 400)) : m_wall(new ZtTVWallNormalWnd)
     {
         m_wall->setFrameShape(QFrame::NoFrame);
         m_wall->resize(size);
@@ -55,35 +97,26 @@ public:
     QWidget* viewport() const { return m_wall->viewport(); }
 
     /// Adds a screen whose user data is its number, so that its item can be found again.
-    int addScreen(const StructScaleRect& scale)
+    int addScreen(const StructScaleRect& scale) { return m_wall->AddScreen(scale, QVariant(m_wall->GetScreenCount())); }
+    /// Screen 0 as the wall's top-left quarter (400 x 200), with windows at `windows`.
+    void furnish(const QList<StructScaleRect>& windows)
     {
-        const int number = m_wall->GetScreenCount();
-        return m_wall->AddScreen(scale, QVariant(number));
+        addScreen(rect(0, 0, 0.5, 0.5));
+        for (const StructScaleRect& w : windows)
+            m_wall->OpenWindow(0, w, {});
     }
 
-    ZtTVWallNormalScreen* screen(int s) const
+    ZtTVWallNormalScreen* screen(int s) const { return screenOf(m_wall.get(), s); }
+    ZtTVWallNormalWindow* window(int s, int w) const { return screen(s) ? screen(s)->GetWindow(w) : nullptr; }
+    Sides scale(int s, int w) const
     {
-        for (QGraphicsItem* item : m_wall->scene()->items()) {
-            auto* screen = dynamic_cast<ZtTVWallNormalScreen*>(item);
-            if (screen && screen->GetUserData() == QVariant(s))
-                return screen;
-        }
-        return nullptr;
+        StructScaleRect r;
+        return m_wall->GetWindowScale(s, w, r) ? sides(r) : Sides();
     }
 
-    ZtTVWallNormalWindow* window(int s, int w) const
-    {
-        ZtTVWallNormalScreen* item = screen(s);
-        return item ? item->GetWindow(w) : nullptr;
-    }
-
-    /// A point in screen `s`'s own coordinates, as a viewport position.
+    /// Points in a screen's or a window's own coordinates, as viewport positions.
     QPoint onScreen(int s, const QPointF& p) const { return m_wall->mapFromScene(screen(s)->mapToScene(p)); }
-    /// A point in window coordinates, as a viewport position.
-    QPoint onWindow(int s, int w, const QPointF& p) const
-    {
-        return m_wall->mapFromScene(window(s, w)->mapToScene(p));
-    }
+    QPoint onWindow(int s, int w, const QPointF& p) const { return m_wall->mapFromScene(window(s, w)->mapToScene(p)); }
     /// The middle of the window's body, below its title bar.
     QPoint bodyOf(int s, int w) const
     {
@@ -107,12 +140,14 @@ private:
     std::unique_ptr<ZtTVWallNormalWnd> m_wall;
 };
 
-} // namespace SceneWallTest
+/// An 800 x 600 facade shown in `mode`, or null when the window system does not show it.
+inline std::unique_ptr<ZtTVWallOperateWnd> shownFacade(int mode)
+{
+    auto op = std::make_unique<ZtTVWallOperateWnd>();
+    op->resize(800, 600);
+    op->SetShowMode(mode);
+    op->show();
+    return QTest::qWaitForWindowExposed(op.get()) ? std::move(op) : nullptr;
+}
 
-#define QCOMPARE_SCALE(actual, l, t, r, b)                 \
-    do {                                                   \
-        const ZtGUI::StructScaleRect a_ = (actual);        \
-        QVERIFY2(qAbs(a_.dLeft - (l)) < 1e-6 && qAbs(a_.dTop - (t)) < 1e-6 && qAbs(a_.dRight - (r)) < 1e-6 \
-                     && qAbs(a_.dBottom - (b)) < 1e-6,     \
-                 qPrintable(QStringLiteral("(%1, %2, %3, %4)").arg(a_.dLeft).arg(a_.dTop).arg(a_.dRight).arg(a_.dBottom))); \
-    } while (false)
+} // namespace SceneWallTest
