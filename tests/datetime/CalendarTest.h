@@ -14,12 +14,10 @@
 
 namespace CalendarTest {
 
-/// Read once: an expectation never mixes two readings of the clock. The dated CTest runs start
-/// the programs on fixed days.
+/// Read once, so that no expectation mixes two readings of the clock (dated runs fix the day).
 inline const QDate kToday = QDate::currentDate();
 
-/// For initTestCase(): unexpected warnings fail, and the shipped skin is set before any calendar
-/// exists, since skin paths are built when widgets are.
+/// For initTestCase(): warnings fail; the skin is set before any calendar builds its paths.
 inline void prepare()
 {
     KitraTest::failOnUnexpectedWarnings();
@@ -28,8 +26,7 @@ inline void prepare()
     ZtGUI::ZtDir::SetCurrentPath(dir);
 }
 
-/// Shows `widget` as a window (at `geometry` if valid); null if it is never exposed. Item views
-/// only take clicks once laid out.
+/// Shows `widget` as a window (at `geometry` if valid), as item views take clicks once laid out.
 template <typename Widget>
 std::unique_ptr<Widget> shown(Widget* widget, const QRect& geometry = QRect())
 {
@@ -52,6 +49,7 @@ inline QVector<int> cellValues(const QTableWidget* grid, int role = Qt::DisplayR
         values << grid->item(cell / grid->columnCount(), cell % grid->columnCount())->data(role).toInt();
     return values;
 }
+/// The cell of a day (by its text) or of a month or year (by its value); null if none.
 inline QTableWidgetItem* findCell(const QTableWidget* grid, int value, int role)
 {
     const int cell = cellValues(grid, role).indexOf(value);
@@ -60,18 +58,23 @@ inline QTableWidgetItem* findCell(const QTableWidget* grid, int value, int role)
 inline QTableWidgetItem* dayItem(const QWidget* c, int day) { return findCell(dayGrid(c), day, Qt::DisplayRole); }
 inline QTableWidgetItem* pageItem(const QWidget* c, int value) { return findCell(pageGrid(c), value, Qt::UserRole); }
 inline bool dayEnabled(const QWidget* c, int day) { return dayItem(c, day)->flags().testFlag(Qt::ItemIsEnabled); }
+inline QPoint centreOf(const QTableWidget* grid, const QTableWidgetItem* item) { return grid->visualItemRect(item).center(); }
 
 inline void clickItem(QTableWidget* grid, QTableWidgetItem* item)
 {
     QVERIFY(item);
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(item).center());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centreOf(grid, item));
 }
 inline void clickDay(const QWidget* c, int day) { clickItem(dayGrid(c), dayItem(c, day)); }
-inline QPoint centreOf(const QTableWidget* grid, const QTableWidgetItem* item) { return grid->visualItemRect(item).center(); }
+inline void clickPage(const QWidget* c, int value) { clickItem(pageGrid(c), pageItem(c, value)); }
+inline void clickButton(const QWidget* c, const char* name)
+{
+    QVERIFY2(button(c, name), name);
+    QTest::mouseClick(button(c, name), Qt::LeftButton);
+}
 
-/// Clicks (`count` 1) or double-clicks (2) at `pos` of `widget` through the window system, as an
-/// operator's mouse does: an open pop-up sees the presses first, and the input stops when a reply
-/// deletes the window.
+/// Clicks (`count` 1) or double-clicks (2) through the window system: an open pop-up sees the
+/// presses first, and the input stops when a reply deletes the window.
 inline void systemClicks(QWidget* widget, const QPoint& pos, int count = 1)
 {
     const QPointer<QWindow> window = widget->window()->windowHandle();
@@ -87,12 +90,6 @@ inline void systemClickDay(const QWidget* c, int day, int count = 1)
 {
     QVERIFY(dayItem(c, day));
     systemClicks(dayGrid(c)->viewport(), centreOf(dayGrid(c), dayItem(c, day)), count);
-}
-inline void clickPage(const QWidget* c, int value) { clickItem(pageGrid(c), pageItem(c, value)); }
-inline void clickButton(const QWidget* c, const char* name)
-{
-    QVERIFY2(button(c, name), name);
-    QTest::mouseClick(button(c, name), Qt::LeftButton);
 }
 inline bool onDayPage(const QWidget* c)
 {

@@ -1,11 +1,17 @@
+// The free helpers: byte budgets, blank text, codecs, word wrap, waits and the desktop point.
 #include "KitraTest.h"
 
 #include "CommonFun.h"
 #include "ZtPoint.h"
 
 #include <QScreen>
+#include <QTextCodec>
 
 using namespace ZtGUI;
+
+namespace {
+const QString kThreeHan = QString::fromUtf8("\xe4\xb8\xad\xe6\x96\x87\xe5\xad\x97"); // 3 x 3 bytes in UTF-8
+}
 
 class tst_Helpers : public QObject
 {
@@ -14,55 +20,114 @@ class tst_Helpers : public QObject
 private slots:
     void initTestCase() { KitraTest::failOnUnexpectedWarnings(); }
 
-    void waitKeepsTheGuiAlive()
+    // Cuts never split a surrogate pair or a combining mark; blank text; conversions between codecs.
+    void textIsCutWholeAndConverted()
+    {
+        const QString mixed = QString::fromUtf8("a\xe4\xb8\xad" "b");
+        const QList<std::tuple<QString, int, QString>> cuts{
+            {kThreeHan, 7, kThreeHan.left(2)}, {kThreeHan, 9, kThreeHan},   {kThreeHan, 100, kThreeHan},
+            {kThreeHan, 2, QString()},         {kThreeHan, -4, QString()},  {mixed, 3, "a"},
+            {mixed, 4, mixed.left(2)},         {"abcdef", 4, "abcd"},       {QString(), 5, QString()}};
+        for (const auto& [text, budget, expected] : cuts)
+            QCOMPARE(CommonFun::GetUtf8ValidByteLenString(text, budget), expected);
+        const QString text = QStringLiteral("a") + QString::fromUcs4(U"\U0001F600") + QStringLiteral("e\u0301b");
+        QStringList kept, expected;
+        for (int budget = 0; budget < 11; ++budget)
+            kept << CommonFun::GetUtf8ValidByteLenString(text, budget);
+        for (int units : {0, 1, 1, 1, 1, 3, 3, 3, 5, 6, 6})
+            expected << text.left(units);
+        QCOMPARE(kept, expected);
+        const QString longText = kThreeHan.repeated(40000); // 360000 bytes
+        QCOMPARE(CommonFun::GetUtf8ValidByteLenString(longText, 100000), longText.left(33333));
+        QTextCodec* const saved = QTextCodec::codecForLocale();
+        QTextCodec::setCodecForLocale(QTextCodec::codecForName("GBK")); // two bytes per Han character
+        const QStringList local{CommonFun::GetLocal8BitValidByteLenString(kThreeHan, 5),
+                               CommonFun::GetLocal8BitValidByteLenString(kThreeHan, 6),
+                               CommonFun::GetUtf8ValidByteLenString(kThreeHan, 6)};
+        QTextCodec::setCodecForLocale(saved);
+        QCOMPARE(local, QStringList({kThreeHan.left(2), kThreeHan, kThreeHan.left(2)}));
+        const QList<QPair<QString, bool>> texts{{"   ", true},
+                                                {" a ", false},
+                                                {QString(), true},
+                                                {QString::fromUtf8("\xA1\xA1 "), true},
+                                                {QString(QChar(0x3000)) + " ", true},
+                                                {"\t", false},
+                                                {" \n ", false}};
+        for (const auto& [text, blank] : texts)
+            QCOMPARE(CommonFun::IsQStrEmpty(text), blank);
+        const QString han = QString::fromUtf8("\xe4\xb8\xad");
+        QCOMPARE(ConvertToUnicode("\xd6\xd0", "GBK"), han);
+        QCOMPARE(ConvertToUnicode("\xe4\xb8\xad", "NoSuchCodec"), han); // unknown codec: UTF-8
+        QCOMPARE(ConvertToUnicode("\xe4\xb8\xad", nullptr), han);
+        QCOMPARE(ConvertToUnicode(nullptr, "GBK"), QString());
+        QCOMPARE(ConvertFromUnicode(han, "GBK"), QByteArray("\xd6\xd0"));
+        QCOMPARE(ConvertFromUnicode(han, "UTF-8"), QByteArray("\xe4\xb8\xad"));
+        QCOMPARE(ConvertFromUnicode(han, "NoSuchCodec"), han.toLocal8Bit());
+        QCOMPARE(ConvertFromUnicode(han, nullptr), han.toLocal8Bit());
+    }
+
+    // Widths in characters of a fixed-pitch font; Han text breaks anywhere.
+    void wordWrap()
+    {
+        QFont font(QStringLiteral("monospace"));
+        font.setStyleHint(QFont::TypeWriter);
+        font.setPixelSize(12);
+        const QFontMetrics metrics(font);
+        const auto span = [&metrics](int n) { return metrics.horizontalAdvance(QString(n, QLatin1Char('x'))); };
+        QCOMPARE(metrics.horizontalAdvance("abcdefghij 1234567890,"), span(22)); // really fixed pitch
+        const QList<std::tuple<QString, int, QString>> wraps{{"ab\ncd ", 10, "ab\ncd "},
+                                                             {"hello world foo", 12, "hello world\nfoo"},
+                                                             {"ab cdefg", 5, "ab\ncdefg"},
+                                                             {"abcdefghij", 4, "abcd\nefgh\nij"},
+                                                             {"1234567890", 4, "1234\n5678\n90"},
+                                                             {"ab,cdef", 4, "ab,c\ndef"},
+                                                             {"one two three four", 8, "one two\nthree\nfour"}};
+        for (const auto& [text, columns, expected] : wraps)
+            QCOMPARE(ConvertWarpText(metrics, text, span(columns)), expected);
+        const QFontMetrics hanMetrics(QApplication::font());
+        const int width = hanMetrics.horizontalAdvance(kThreeHan.left(4)) - 1;
+        const QStringList lines = ConvertWarpText(hanMetrics, kThreeHan.repeated(4), width).split('\n');
+        QVERIFY(lines.size() > 1);
+        QCOMPARE(lines.join(QString()), kThreeHan.repeated(4)); // nothing lost, nothing added
+        for (int i = 0; i + 1 < lines.size(); ++i) {
+            QVERIFY(hanMetrics.horizontalAdvance(lines.at(i)) >= width);
+            QVERIFY(hanMetrics.horizontalAdvance(lines.at(i).chopped(1)) < width);
+        }
+    }
+
+    // qWait keeps timers running for at least its time; qSleep blocks events for at least its time.
+    void waitProcessesEventsAndSleepDoesNot()
     {
         bool fired = false;
         QTimer::singleShot(0, this, [&fired] { fired = true; });
         QElapsedTimer clock;
         clock.start();
-        qWait(0);                                   // one round of events, then a 10 ms nap
-        QVERIFY(fired);
-        QVERIFY(clock.elapsed() >= 10);
-
+        qWait(0); // one round of events, then a 10 ms nap
+        QVERIFY(fired && clock.elapsed() >= 10);
         int ticks = 0;
         QTimer timer;
         connect(&timer, &QTimer::timeout, this, [&ticks] { ++ticks; });
         timer.start(5);
         clock.restart();
         qWait(60);
-        QVERIFY(clock.elapsed() >= 60);
-        QVERIFY(ticks >= 2);
-    }
-
-    void sleepProcessesNoEvents()
-    {
-        bool fired = false;
-        QTimer::singleShot(0, this, [&fired] { fired = true; });
-        QElapsedTimer clock;
-        clock.start();
+        QVERIFY(clock.elapsed() >= 60 && ticks >= 2);
+        const int before = ticks;
         qSleep(15);
-        QVERIFY(clock.elapsed() >= 15);
-        QVERIFY(!fired);
-        QTRY_VERIFY(fired);
+        QVERIFY(clock.elapsed() >= 75);
+        QCOMPARE(ticks, before);
     }
 
-    void desktopPointStaysOnTheAvailableArea_data()
-    {
-        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        QTest::addColumn<QPoint>("point");
-        QTest::addColumn<QPoint>("expected");
-        QTest::newRow("inside") << area.center() << area.center();
-        QTest::newRow("top-left corner") << area.topLeft() << area.topLeft();
-        QTest::newRow("left of it") << QPoint(area.left() - 50, area.center().y()) << QPoint(area.left(), area.center().y());
-        QTest::newRow("below and right") << area.bottomRight() + QPoint(300, 40) << area.bottomRight();
-        QTest::newRow("just past the right edge") << QPoint(area.right() + 1, area.top()) << QPoint(area.right(), area.top());
-        QTest::newRow("far above") << QPoint(area.center().x(), -100000) << QPoint(area.center().x(), area.top());
-    }
     void desktopPointStaysOnTheAvailableArea()
     {
-        QFETCH(QPoint, point);
-        QFETCH(QPoint, expected);
-        QCOMPARE(ZtPoint::GetDesktopAvailablePoint(point), expected);
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const QPoint middle = area.center();
+        const QList<QPair<QPoint, QPoint>> cases{
+            {middle, middle}, {area.topLeft(), area.topLeft()},
+            {QPoint(area.left() - 50, middle.y()), QPoint(area.left(), middle.y())},
+            {area.bottomRight() + QPoint(300, 40), area.bottomRight()}, {QPoint(area.right() + 1, area.top()), area.topRight()},
+            {QPoint(middle.x(), -100000), QPoint(middle.x(), area.top())}};
+        for (const auto& c : cases)
+            QCOMPARE(ZtPoint::GetDesktopAvailablePoint(c.first), c.second);
     }
 };
 

@@ -42,13 +42,6 @@ QWidget* bubble()
 bool bubbleShown() { return bubble() && bubble()->isVisible(); }
 QString bubbleText() { return bubble()->findChild<QTextEdit*>("m_tipLabel")->toPlainText(); }
 
-// No lone surrogate: the text survives a round trip through UTF-8 unchanged.
-bool wellFormed(const QString& text)
-{
-    const QByteArray utf8 = text.toUtf8();
-    return QString::fromUtf8(utf8.constData(), utf8.size()) == text;
-}
-
 // A shown host window with one field, as a form holds it.
 struct Form
 {
@@ -64,8 +57,6 @@ struct Form
 };
 
 } // namespace
-
-Q_DECLARE_METATYPE(ZtLineEdit::CharByteNumType)
 
 class tst_LineEdit : public QObject
 {
@@ -87,91 +78,51 @@ private slots:
             bubble()->hide();
     }
 
-    void typingAtTheByteLimit_data()
+    // Mode, limit, whether input stops there, typed, kept, in error; a paste is cut after a whole
+    // character with no error, and an undo never brings the cut text back.
+    void typingAndPastingAtTheByteLimit()
     {
-        QTest::addColumn<ZtLineEdit::CharByteNumType>("mode");
-        QTest::addColumn<int>("limit");
-        QTest::addColumn<bool>("stop");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("kept");
-        QTest::addColumn<bool>("error");
-        const auto local = ZtLineEdit::CodeTypeLocal8Bit, wide = ZtLineEdit::CodeTypeWideAscii, utf8 = ZtLineEdit::CodeTypeUtf8;
+        const auto local = ZtLineEdit::CodeTypeLocal8Bit, wide = ZtLineEdit::CodeTypeWideAscii;
+        const auto utf8 = ZtLineEdit::CodeTypeUtf8;
         const QString cjk = QString::fromUtf8("ab\u4e2d"), emoji = QString::fromUtf8("a\U0001F600");
-        QTest::newRow("utf8 ascii at limit") << utf8 << 4 << false << "abcd" << "abcd" << false;
-        QTest::newRow("utf8 ascii one over") << utf8 << 4 << false << "abcde" << "abcde" << true;
-        QTest::newRow("utf8 cjk over") << utf8 << 4 << false << cjk << cjk << true;
-        QTest::newRow("utf8 cjk at limit") << utf8 << 5 << false << cjk << cjk << false;
-        QTest::newRow("wide cjk at limit") << wide << 7 << false << cjk << cjk << false;
-        QTest::newRow("wide cjk over") << wide << 6 << false << cjk << cjk << true;
-        QTest::newRow("utf8 emoji counts two units") << utf8 << 6 << false << emoji << emoji << true;
-        QTest::newRow("local emoji at limit") << local << 5 << false << emoji << emoji << false;
-        QTest::newRow("stop ascii") << utf8 << 4 << true << "abcdefg" << "abcd" << false;
-        QTest::newRow("stop cjk, then ascii fits") << utf8 << 4 << true << cjk + "c" << "abc" << false;
-        QTest::newRow("stop wide cjk") << wide << 6 << true << cjk << "ab" << false;
-        QTest::newRow("stop emoji whole") << local << 8 << true << emoji + emoji.mid(1) << emoji << false;
-        QTest::newRow("stop combining mark") << utf8 << 4 << true << QString::fromUtf8("abce\u0301") << "abc" << false;
-    }
-    void typingAtTheByteLimit()
-    {
-        QFETCH(ZtLineEdit::CharByteNumType, mode);
-        QFETCH(int, limit);
-        QFETCH(bool, stop);
-        QFETCH(QString, typed);
-        QFETCH(QString, kept);
-        QFETCH(bool, error);
+        const QList<std::tuple<ZtLineEdit::CharByteNumType, int, bool, QString, QString, bool>> cases{
+            {utf8, 4, false, "abcd", "abcd", false},      {utf8, 4, false, "abcde", "abcde", true},
+            {utf8, 4, false, cjk, cjk, true},             {utf8, 5, false, cjk, cjk, false},
+            {wide, 7, false, cjk, cjk, false},            {wide, 6, false, cjk, cjk, true},
+            {utf8, 6, false, emoji, emoji, true},         {local, 5, false, emoji, emoji, false},
+            {utf8, 4, true, "abcdefg", "abcd", false},    {utf8, 4, true, cjk + "c", "abc", false},
+            {wide, 6, true, cjk, "ab", false},            {local, 8, true, emoji + emoji.mid(1), emoji, false},
+            {utf8, 4, true, QString::fromUtf8("abce\u0301"), "abc", false}};
         Form form;
-        form.edit->setCodeType(mode);
-        form.edit->setLimitText(limit, kLimitHint);
-        form.edit->setExceedMaxStopInput(stop);
-        type(form.edit, typed);
-        QCOMPARE(form.edit->text(), kept);
-        QCOMPARE(form.edit->property("error").toBool(), error);
-        QCOMPARE(bubbleShown(), error);
-        if (error)
-            QCOMPARE(bubbleText(), QString(kLimitHint));
-        QCOMPARE(form.edit->JudgeErrorState(), !error);
-    }
-
-    void pasteIsCutOnAWholeCharacter_data()
-    {
-        QTest::addColumn<ZtLineEdit::CharByteNumType>("mode");
-        QTest::addColumn<int>("limit");
-        QTest::addColumn<QString>("pasted");
-        QTest::addColumn<QString>("kept");
-        const QString marks = QString::fromUtf8("abce\u0301\u0301f");
-        QTest::newRow("10000 characters") << ZtLineEdit::CodeTypeUtf8 << 10 << QString(10000, 'x') << QString(10, 'x');
-        QTest::newRow("surrogate pair at the limit")
-            << ZtLineEdit::CodeTypeLocal8Bit << 6 << QString::fromUtf8("abc\U0001F600\U0001F600") << "abc";
-        QTest::newRow("combining marks at the limit") << ZtLineEdit::CodeTypeUtf8 << 6 << marks << "abc";
-        QTest::newRow("NUL: wide after it") << ZtLineEdit::CodeTypeUtf8 << 8 << QString::fromUtf8("ab\0cd", 5)
-                                            << QString::fromUtf8("ab\0c", 4);
-    }
-    void pasteIsCutOnAWholeCharacter()
-    {
-        QFETCH(ZtLineEdit::CharByteNumType, mode);
-        QFETCH(int, limit);
-        QFETCH(QString, pasted);
-        QFETCH(QString, kept);
-        Form form;
-        form.edit->setCodeType(mode);
-        form.edit->setLimitText(limit, kLimitHint);
-        form.edit->setExceedMaxStopInput(true);
-        if (pasted.contains(QChar(0)))
-            form.edit->setText(pasted);     // NUL does not travel through the clipboard
-        else
-            paste(form.edit, pasted);
-        QCOMPARE(form.edit->text(), kept);
-        QVERIFY(wellFormed(form.edit->text()));
-        QVERIFY(!form.edit->errorState());
-        QVERIFY(form.edit->JudgeErrorState());
-    }
-
-    void cutKeepsTheCursorAndTheUndoHistory()
-    {
-        Form form;
-        form.edit->setCodeType(ZtLineEdit::CodeTypeUtf8);
+        for (const auto& [mode, limit, stop, typed, kept, error] : cases) {
+            form.edit->clear();
+            form.edit->setCodeType(mode);
+            form.edit->setLimitText(limit, kLimitHint);
+            form.edit->setExceedMaxStopInput(stop);
+            cleanup();
+            type(form.edit, typed);
+            QCOMPARE(form.edit->text(), kept);
+            QCOMPARE(form.edit->property("error").toBool(), error);
+            QCOMPARE(bubbleShown() ? bubbleText() : QString(), error ? QString(kLimitHint) : QString());
+            QCOMPARE(form.edit->JudgeErrorState(), !error);
+        }
+        form.edit->setExceedMaxStopInput(true); // NUL, which the clipboard does not carry, is set directly
+        const QList<std::tuple<ZtLineEdit::CharByteNumType, int, QString, QString>> pastes{
+            {utf8, 10, QString(10000, 'x'), QString(10, 'x')},
+            {local, 6, QString::fromUtf8("abc\U0001F600\U0001F600"), "abc"},
+            {utf8, 6, QString::fromUtf8("abce\u0301\u0301f"), "abc"},
+            {utf8, 8, QString::fromUtf8("ab\0cd", 5), QString::fromUtf8("ab\0c", 4)}};
+        for (const auto& [mode, limit, pasted, kept] : pastes) {
+            form.edit->clear();
+            form.edit->setCodeType(mode);
+            form.edit->setLimitText(limit, kLimitHint);
+            pasted.contains(QChar(0)) ? form.edit->setText(pasted) : paste(form.edit, pasted);
+            QCOMPARE(form.edit->text(), kept);
+            QVERIFY(!form.edit->errorState() && form.edit->JudgeErrorState());
+        }
+        // A cut keeps the cursor, and each undo goes back past it.
+        form.edit->clear();
         form.edit->setLimitText(4, kLimitHint);
-        form.edit->setExceedMaxStopInput(true);
         type(form.edit, "abd");
         form.edit->setCursorPosition(2);
         type(form.edit, "c");
@@ -182,9 +133,11 @@ private slots:
         QCOMPARE(form.edit->cursorPosition(), 4);
         paste(form.edit, "yz");
         QCOMPARE(form.edit->text(), QString("abcx"));
-        // Each undo goes back past a cut instead of bringing the over-long text back for good.
-        const auto undo = [&form] { QTest::keyClick(form.edit, Qt::Key_Z, Qt::ControlModifier); return form.edit->text(); };
-        const auto redo = [&form] { QTest::keyClick(form.edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); return form.edit->text(); };
+        const auto undo = [&form](Qt::KeyboardModifiers redo = {}) {
+            QTest::keyClick(form.edit, Qt::Key_Z, Qt::ControlModifier | redo);
+            return form.edit->text();
+        };
+        const auto redo = [&undo] { return undo(Qt::ShiftModifier); };
         QCOMPARE(undo(), QString("abcx"));      // the paste
         QCOMPARE(undo(), QString("abd"));       // the typed c and x
         QCOMPARE(redo(), QString("abcx"));
@@ -192,85 +145,64 @@ private slots:
         QVERIFY(!form.edit->isRedoAvailable());
     }
 
-    void patternMustMatchTheWholeText_data()
-    {
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<QString>("warning");
-        const QString ip = QString::fromWCharArray(kIPv4), name = "[A-Za-z][A-Za-z0-9_]{2,15}";
-        QTest::newRow("address") << ip << "192.168.1.20" << true << QString();
-        QTest::newRow("octet too big") << ip << "192.168.1.256" << false << QString();
-        QTest::newRow("address inside more text") << ip << "x10.0.0.1" << false << QString();
-        QTest::newRow("name") << name << "Camera_7" << true << QString();
-        QTest::newRow("name starting with a digit") << name << "7Camera" << false << QString();
-        QTest::newRow("one character per emoji") << "a.b" << QString::fromUtf8("a\U0001F600b") << true << QString();
-        QTest::newRow("empty text never matches") << "\\d*" << QString() << false << QString();
-        QTest::newRow("10000 letters pasted") << "[a-z]+" << QString(10000, 'a') << true << QString();
-        QTest::newRow("10000 letters and a digit") << "[a-z]+" << QString(10000, 'a') + '7' << false << QString();
-        QTest::newRow("malformed: no rule") << "([a-z" << "abc" << true
-                                            << "---ZtGUI--- ZtLineEdit::setRegExpValidator: invalid pattern ([a-z";
-    }
+    // The whole text must match; an empty text never does; a malformed or empty pattern is none.
     void patternMustMatchTheWholeText()
     {
-        QFETCH(QString, pattern);
-        QFETCH(QString, typed);
-        QFETCH(bool, valid);
-        QFETCH(QString, warning);
-        Form form;
-        if (!warning.isEmpty())
-            QTest::ignoreMessage(QtWarningMsg, qPrintable(warning));
-        form.edit->setRegExpValidator(pattern.toStdWString().c_str(), kPatternHint);
-        if (typed.size() > 100)
-            paste(form.edit, typed);
-        else
-            type(form.edit, typed);
-        QCOMPARE(form.edit->text(), typed);
-        QCOMPARE(form.edit->errorState(), !valid && !typed.isEmpty());    // typing skips an empty text
-        QCOMPARE(form.edit->JudgeErrorState(), valid);
-        QCOMPARE(form.edit->errorState(), !valid);
-        QCOMPARE(bubbleShown(), !valid);
-        if (!valid)
-            QCOMPARE(bubbleText(), QString(kPatternHint));
-        form.edit->setRegExpValidator(L"", "other");
-        QVERIFY(form.edit->JudgeErrorState());      // an empty pattern switches the check off
+        const QString ip = QString::fromWCharArray(kIPv4), name = "[A-Za-z][A-Za-z0-9_]{2,15}";
+        const QList<std::tuple<QString, QString, bool>> cases{
+            {ip, "192.168.1.20", true},       {ip, "192.168.1.256", false},  {ip, "x10.0.0.1", false},
+            {name, "Camera_7", true},         {name, "7Camera", false},
+            {"a.b", QString::fromUtf8("a\U0001F600b"), true},                {"\\d*", QString(), false},
+            {"[a-z]+", QString(10000, 'a'), true}, {"[a-z]+", QString(10000, 'a') + '7', false}, {"([a-z", "abc", true}};
+        for (const auto& [pattern, typed, valid] : cases) {
+            Form form;
+            if (pattern == "([a-z")
+                QTest::ignoreMessage(QtWarningMsg, "---ZtGUI--- ZtLineEdit::setRegExpValidator: invalid pattern ([a-z");
+            form.edit->setRegExpValidator(pattern.toStdWString().c_str(), kPatternHint);
+            typed.size() > 100 ? paste(form.edit, typed) : type(form.edit, typed);
+            QCOMPARE(form.edit->text(), typed);
+            QCOMPARE(form.edit->errorState(), !valid && !typed.isEmpty()); // typing skips an empty text
+            QCOMPARE(form.edit->JudgeErrorState(), valid);
+            QCOMPARE(form.edit->errorState(), !valid);
+            QCOMPARE(bubbleShown() ? bubbleText() : QString(), valid ? QString() : QString(kPatternHint));
+            form.edit->setRegExpValidator(L"", "other");
+            QVERIFY(form.edit->JudgeErrorState());
+            cleanup();
+        }
     }
 
-    void hintBubbleSitsOnTheChosenSide_data()
+    // The bubble sits right, left, top, bottom, else top, for a time all fields share; the error state
+    // is what a style sheet sees; a left press is a click, which a host may answer by deleting the field.
+    void theErrorShowsInTheBubbleAndToStyleSheets()
     {
-        QTest::addColumn<int>("side");
-        QTest::addColumn<int>("shownSide");
-        QTest::newRow("right") << int(ZtLineEdit::HintRight) << 0;
-        QTest::newRow("left") << int(ZtLineEdit::HintLeft) << 1;
-        QTest::newRow("top") << int(ZtLineEdit::HintTop) << 2;
-        QTest::newRow("bottom") << int(ZtLineEdit::HintBottom) << 3;
-        QTest::newRow("7 falls back to top") << 7 << 2;
-    }
-    void hintBubbleSitsOnTheChosenSide()
-    {
-        QFETCH(int, side);
-        QFETCH(int, shownSide);
         Form form;
-        form.edit->setShowErrorHintPosition(ZtLineEdit::ErrorHintDisplayPosition(side));
         form.edit->setLimitText(2, kLimitHint);
-        type(form.edit, "abc");
-        QVERIFY(bubbleShown());
         const QRect field = form.edit->geometry();
-        const QSize size = bubble()->size();
-        const QPoint expected[] = {{field.right() + 5, field.top()},
-                                   {field.left() - size.width() - 5, field.top()},
-                                   {field.left(), field.top() - size.height()},
-                                   {field.left(), field.bottom()}};
-        QCOMPARE(bubble()->pos(), form.window.mapToGlobal(expected[shownSide]));
-        QCOMPARE(bubbleText(), QString(kLimitHint));
-    }
-
-    void errorStateIsWhatAStyleSheetSees()
-    {
-        Form form;
+        const int sides[] = {ZtLineEdit::HintRight, ZtLineEdit::HintLeft, ZtLineEdit::HintTop, ZtLineEdit::HintBottom, 7};
+        for (int side : sides) {
+            form.edit->clear();
+            form.edit->setShowErrorHintPosition(ZtLineEdit::ErrorHintDisplayPosition(side));
+            type(form.edit, "abc");
+            QVERIFY(bubbleShown());
+            QCOMPARE(bubbleText(), QString(kLimitHint));
+            const QSize size = bubble()->size();
+            const QPoint expected[] = {{field.right() + 5, field.top()},
+                                       {field.left() - size.width() - 5, field.top()},
+                                       {field.left(), field.top() - size.height()},
+                                       {field.left(), field.bottom()}};
+            QCOMPARE(bubble()->pos(), form.window.mapToGlobal(expected[side == 7 ? ZtLineEdit::HintTop : side]));
+        }
+        ZtLineEdit other(&form.window);
+        other.setShowErrorHintTime(50);
+        form.edit->showErrorHint(true, kLimitHint);
+        QVERIFY(bubbleShown());
+        QTRY_VERIFY(!bubbleShown());
+        form.edit->setShowErrorHintTime(3000);
+        form.edit->clear();
         form.window.setStyleSheet("ZtGUI--ZtLineEdit { background: rgb(255, 255, 255); border: none; }"
                                   "ZtGUI--ZtLineEdit[error=\"true\"] { background: rgb(200, 0, 0); }");
         form.edit->setLimitText(3, kLimitHint);
+        QTRY_VERIFY(!bubbleShown());
         const auto fill = [&form] { return form.edit->grab().toImage().pixelColor(form.edit->width() - 3, 3); };
         type(form.edit, "abc");
         QCOMPARE(fill(), QColor(255, 255, 255));
@@ -283,43 +215,17 @@ private slots:
         QCOMPARE(form.edit->text(), QString("abc"));
         QCOMPARE(fill(), QColor(255, 255, 255));
         QVERIFY(!bubbleShown());
-    }
-
-    void bubbleDisplayTimeIsShared()
-    {
-        Form form;
-        ZtLineEdit other(&form.window);
-        other.setShowErrorHintTime(50);
-        form.edit->showErrorHint(true, kLimitHint);
-        QVERIFY(bubbleShown());
-        QTRY_VERIFY(!bubbleShown());
-        form.edit->setShowErrorHintTime(3000);
-    }
-
-    void leftPressEmitsClicked_data()
-    {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<int>("clicks");
-        QTest::addColumn<bool>("deleteInSlot");
-        QTest::newRow("left") << int(Qt::LeftButton) << 1 << false;
-        QTest::newRow("right") << int(Qt::RightButton) << 0 << false;
-        QTest::newRow("left, host deletes the field") << int(Qt::LeftButton) << 1 << true;
-    }
-    void leftPressEmitsClicked()
-    {
-        QFETCH(int, button);
-        QFETCH(int, clicks);
-        QFETCH(bool, deleteInSlot);
-        Form form;
+        // A left press is a click, which a host may answer by deleting the field.
         QPointer<ZtLineEdit> edit = form.edit;
         QSignalSpy clicked(form.edit, &ZtLineEdit::clicked);
-        if (deleteInSlot)
-            connect(form.edit, &ZtLineEdit::clicked, form.edit, [&edit] { delete edit; });
-        KitraTest::press(form.edit, QPoint(10, 10), Qt::MouseButton(button));
-        if (edit)
-            KitraTest::release(form.edit, QPoint(10, 10), Qt::MouseButton(button));
-        QCOMPARE(clicked.count(), clicks);
-        QCOMPARE(edit.isNull(), deleteInSlot);
+        KitraTest::click(form.edit, QPoint(10, 10), Qt::RightButton);
+        QCOMPARE(clicked.count(), 0);
+        KitraTest::press(form.edit, QPoint(10, 10));
+        QCOMPARE(clicked.count(), 1);
+        KitraTest::release(form.edit, QPoint(10, 10));
+        connect(form.edit, &ZtLineEdit::clicked, form.edit, [&edit] { delete edit; }); // as a host may
+        KitraTest::press(form.edit, QPoint(10, 10));
+        QVERIFY(edit.isNull());
     }
 };
 
