@@ -1,63 +1,29 @@
-// The display wall as a host sees it: failure values, the screen index in front of every relayed
-// signal, the painted grid in both skins, and hosts that delete what signals them.
-#include "DisplayWallHost.h"
+// The display wall as a host sees it: failure values, relayed signals, the grid, deleting hosts.
+#include "DisplayTest.h"
 #include "MovableSub.h"
-#include "ZtSetting.h"
 
 #include <QMimeData>
 #include <QPushButton>
-
 #include <QTemporaryDir>
 #include <QToolButton>
 
 namespace {
 
-// A press, four moves and a release between global points, stopping once the widget is gone.
+// A press, four moves and a release between two points of `widget`, stopping once it is gone.
 void dragUntilGone(QWidget* widget, const QPoint& from, const QPoint& to)
 {
     const QPointer<QWidget> target(widget);
-    const auto send = [&target](QEvent::Type type, const QPoint& global, Qt::MouseButton button, Qt::MouseButtons held) {
-        if (!target)
-            return;
-        QMouseEvent event(type, target->mapFromGlobal(global), global, button, held, Qt::NoModifier);
-        QApplication::sendEvent(target, &event);
-    };
-    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-    for (int i = 1; i <= 4; ++i)
-        send(QEvent::MouseMove, from + (to - from) * i / 4, Qt::NoButton, Qt::LeftButton);
-    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    KitraTest::press(widget, from);
+    for (int i = 1; i <= 4 && target; ++i)
+        KitraTest::move(widget, from + (to - from) * i / 4);
+    if (target)
+        KitraTest::release(widget, to);
 }
 
-} // namespace
-
 enum Gesture { ClickWindow, DragWindow, DragBackground, DragLocked, ClickClose, DragOSD, RightClickLabel };
+enum Deletes { Wall, Screens, Window };
 
-// A host that deletes, from a slot, the wall, all its screens or the window that signalled.
-class WallKiller : public QObject
-{
-    Q_OBJECT
-
-public:
-    enum Action { Wall, Screens, Window };
-    WallKiller(DisplayWallHost& host, Action action) : m_host(host), m_action(action) {}
-    bool fired = false;
-
-public slots:
-    void kill()
-    {
-        fired = true;
-        if (m_action == Wall)
-            m_host.wall.reset();
-        else if (m_action == Screens)
-            m_host.wall->DeleteAllScreen();
-        else
-            m_host.wall->DeleteWindow(1, 0);
-    }
-
-private:
-    DisplayWallHost& m_host;
-    Action m_action;
-};
+} // namespace
 
 class tst_DisplayWall : public QObject
 {
@@ -66,278 +32,209 @@ class tst_DisplayWall : public QObject
 private slots:
     void initTestCase() { KitraTest::failOnUnexpectedWarnings(); }
 
-    void addScreenNeedsAGridAndSpansItsCells()
+    // No screen without a grid, 0.96 rows span one; bad screen or window numbers answer failure values.
+    void gridAndFailureValues()
     {
-        ZtTVWallDisplayWnd wall;
+        ZtTVWallDisplayWnd unshown;
         QTest::ignoreMessage(QtWarningMsg, "---ZtGUI--- ZtTVWallDisplayWnd::AddScreen: iRows = 0, iCols = 0");
-        QCOMPARE(wall.AddScreen(StructScaleRect(0, 0, 1, 1), QVariant()), -1);
-        QCOMPARE(wall.GetScreenCount(), 0);
-        wall.SetTVWallGridCount(4, 4);
-        QCOMPARE(wall.AddScreen(StructScaleRect(0, 0, 0.5, 0.24), QVariant()), 0);     // 0.96 rows
-        int rows = 0;
-        int cols = 0;
-        wall.GetScreenGrid(0, rows, cols);
-        QCOMPARE(rows, 1);
-        QCOMPARE(cols, 2);
-    }
-
-    void badIndexesAnswerTheirFailureValues_data()
-    {
-        QTest::addColumn<int>("screen");
-        QTest::addColumn<int>("window");
-        QTest::newRow("screen -1") << -1 << 0;
-        QTest::newRow("screen = count") << 1 << 0;
-        QTest::newRow("window -1") << 0 << -1;
-        QTest::newRow("window = count") << 0 << 1;
-    }
-    void badIndexesAnswerTheirFailureValues()
-    {
-        QFETCH(int, screen);
-        QFETCH(int, window);
-        DisplayWallHost host;
-        host.open(0, QRect(10, 10, 100, 80));
-        const bool badScreen = screen != 0;
-        StructScaleRect scale(0.1, 0.2, 0.3, 0.4);
-        QCOMPARE(host.wall->DeleteWindow(screen, window), false);
-        QCOMPARE(host.wall->SetWindowScale(screen, window, scale), false);
-        QCOMPARE(host.wall->GetWindowScale(screen, window, scale), false);
-        QCOMPARE(scale.dTop, 0.2);
-        QCOMPARE(host.wall->SetWindowZValue(screen, window, 3, true), false);
-        QCOMPARE(host.wall->GetWindowZValue(screen, window), -1);
-        QCOMPARE(host.wall->GetWindowWidget(screen, window), nullptr);
-        QCOMPARE(host.wall->GetWindowUserData(screen, window), QVariant());
-        host.wall->SetWindowLockBtn(screen, window, true);
-        host.wall->SetWindowVolumeBtn(screen, window, true);
-        QCOMPARE(host.wall->GetWindowLockBtnStatus(screen, window), false);
-        QCOMPARE(host.wall->GetWindowVolumeBtnStatus(screen, window), false);
-        QCOMPARE(host.wall->GetWindowCount(0), 1);
-        if (!badScreen)
-            return;
-        QCOMPARE(host.wall->OpenWindow(screen, scale, QVariant()), -1);
-        QCOMPARE(host.wall->GetWindowCount(screen), 0);
-        QCOMPARE(host.wall->GetMaxWindowZValue(screen), 1);
-        QCOMPARE(host.wall->GetAllWindowIndexs(screen), QList<int>());
-        QCOMPARE(host.wall->GetScreenUserData(screen), QVariant());
-        QCOMPARE(host.wall->GetScreenScale(screen, scale), false);
-        QCOMPARE(host.wall->SetScreenTitle(screen, "x"), false);
-        std::vector<ZtGUI::StructOSDInfo> list(1);
-        QCOMPARE(host.wall->SetScreenOSDInfo(screen, list), false);
-        int rows = 0;
-        int cols = 0;
-        host.wall->GetScreenGrid(screen, rows, cols);
-        QCOMPARE(rows, 1);
-        QCOMPARE(cols, 1);
-        host.wall->SetSelectedScreenIndex(screen);
-        QCOMPARE(host.wall->GetSelectedScreenIndex(), -1);
-        QCOMPARE(host.wall->GetSelectedWindowIndexs(), QList<int>());
-    }
-
-    void relayedSignalsCarryTheScreenIndex()
-    {
-        DisplayWallHost host(3);
-        host.open(2, QRect(10, 10, 300, 200));
-        QSignalSpy screens(host.wall.get(), &ZtTVWallDisplayWnd::SignalScreenSelectedChanged);
-        QSignalSpy windows(host.wall.get(), &ZtTVWallDisplayWnd::SignalWindowSelectedChanged);
-        QSignalSpy closes(host.wall.get(), &ZtTVWallDisplayWnd::SignalWindowCloseBtnClicked);
-        KitraTest::click(host.viewport(0), QPoint(5, 5));
-        KitraTest::click(host.window(2, 0), QPoint(150, 100));
-        QCOMPARE(screens.count(), 2);
-        QCOMPARE(screens.at(1).at(0).toInt(), 2);
-        QCOMPARE(host.wall->GetSelectedScreenIndex(), 2);
-        QCOMPARE(windows.count(), 1);
-        QCOMPARE(windows.at(0).at(0).toInt(), 2);
-        auto* close = host.window(2, 0)->findChild<QToolButton*>("pWindowCloseBtn");
-        QVERIFY(close && close->isVisible());
-        KitraTest::click(close, QPoint(5, 5));
-        QCOMPARE(closes.count(), 1);
-        QCOMPARE(closes.at(0), (QList<QVariant>{2, 0}));
-        host.wall->SetWindowSelectionMode(ZtTVWallDisplayWnd::SingleSelection);
-        QCOMPARE(windows.count(), 2);
-        QVERIFY(host.wall->GetSelectedWindowIndexs().isEmpty());
-    }
-
-    void windowControlsReachTheHostWithBothIndexes_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QByteArray>("signal");
-        QTest::newRow("close") << "pWindowCloseBtn" << QByteArray(SIGNAL(SignalWindowCloseBtnClicked(int, int)));
-        QTest::newRow("volume") << "pWindowVolumeOffBtn" << QByteArray(SIGNAL(SignalWindowVolumeBtnClicked(int, int)));
-        QTest::newRow("lock") << "pWindowUnLockBtn" << QByteArray(SIGNAL(SignalWindowLockBtnClicked(int, int)));
-        QTest::newRow("dock") << "pWindowDockOffBtn" << QByteArray(SIGNAL(SignalWindowDockBtnClicked(int, int)));
-        QTest::newRow("tour") << "pWindowCircleOffBtn" << QByteArray(SIGNAL(SignalWindowTourBtnClicked(int, int)));
-        QTest::newRow("ptz") << "pWindowPtzOffBtn" << QByteArray(SIGNAL(SignalWindowPTZBtnClicked(int, int)));
-    }
-    void windowControlsReachTheHostWithBothIndexes()
-    {
-        QFETCH(QString, button);
-        QFETCH(QByteArray, signal);
-        DisplayWallHost host(3);
-        host.open(2, QRect(10, 10, 300, 200));
-        host.open(2, QRect(350, 10, 400, 250));
-        KitraTest::click(host.window(2, 1), QPoint(200, 120));
-        QSignalSpy spy(host.wall.get(), signal.constData());
-        auto* control = host.window(2, 1)->findChild<QToolButton*>(button);
-        QVERIFY(control && control->isVisible());
-        KitraTest::click(control, QPoint(5, 5));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0), (QList<QVariant>{2, 1}));
-    }
-
-    void ptzControlsReportPressAndRelease()
-    {
-        DisplayWallHost host(3);
-        host.open(2, QRect(350, 10, 400, 250));
-        host.wall->SetWindowPTZBtn(2, 0, true);
-        QSignalSpy ptz(host.wall.get(), &ZtTVWallDisplayWnd::SignalPTZEvent);
-        auto* left = host.window(2, 0)->findChild<QPushButton*>("PTZLeftBtn");
-        QVERIFY(left && left->isVisible());
-        KitraTest::click(left, QPoint(10, 10));
-        QCOMPARE(ptz.count(), 2);
-        QCOMPARE(ptz.at(0), (QList<QVariant>{2, 0, 2, 1, false}));
-        QCOMPARE(ptz.at(1), (QList<QVariant>{2, 0, 2, 1, true}));
-    }
-
-    void gridIsPaintedInTheSkinsColours_data()
-    {
-        QTest::addColumn<QString>("style");
-        QTest::addColumn<QColor>("fill");
-        QTest::newRow("light") << QString() << QColor(120, 133, 150);
-        QTest::newRow("dark") << QStringLiteral("Dark") << QColor(41, 41, 41);
-    }
-    void gridIsPaintedInTheSkinsColours()
-    {
-        QFETCH(QString, style);
-        QFETCH(QColor, fill);
-        QTemporaryDir dir;
-        ZtGUI::ZtSetting::UnInstance();
-        ZtGUI::ZtSetting::setIniPath(dir.filePath("settings.ini"));
-        ZtGUI::ZtSetting::GetInstance()->WriteValue("SkinStyle", "SkinFolder", style);
-        ZtTVWallDisplayWnd wall;
-        ZtGUI::ZtSetting::UnInstance();
-        ZtGUI::ZtSetting::setIniPath(QString());
-        wall.SetTVWallGridCount(2, 4);
-        wall.resize(400, 300);
-        const QImage image = wall.grab().toImage();
-        QCOMPARE(image.pixelColor(10, 10), fill);
-        // A half-transparent white line at every inner row and column boundary.
-        for (const QPoint& onLine : {QPoint(10, 150), QPoint(100, 10), QPoint(200, 10), QPoint(300, 10)}) {
-            const QColor c = image.pixelColor(onLine);
-            QVERIFY2(c.red() > fill.red() && c.blue() > fill.blue(), qPrintable(c.name()));
+        QCOMPARE(unshown.AddScreen(StructScaleRect(0, 0, 1, 1), QVariant()), -1);
+        QCOMPARE(unshown.GetScreenCount(), 0);
+        unshown.SetTVWallGridCount(4, 4);
+        QCOMPARE(unshown.AddScreen(StructScaleRect(0, 0, 0.5, 0.24), QVariant()), 0);
+        int rows = 0, cols = 0;
+        unshown.GetScreenGrid(0, rows, cols);
+        QCOMPARE(QSize(cols, rows), QSize(2, 1));
+        // The grid is painted in the skin's fill, a half-transparent white line at each inner boundary.
+        for (const QString style : {"", "Dark"}) {
+            QTemporaryDir dir;
+            ZtGUI::ZtSetting::UnInstance();
+            ZtGUI::ZtSetting::setIniPath(dir.filePath("settings.ini"));
+            ZtGUI::ZtSetting::GetInstance()->WriteValue("SkinStyle", "SkinFolder", style);
+            ZtTVWallDisplayWnd painted;
+            ZtGUI::ZtSetting::UnInstance();
+            ZtGUI::ZtSetting::setIniPath(QString());
+            painted.SetTVWallGridCount(2, 4);
+            painted.resize(400, 300);
+            const QImage image = painted.grab().toImage();
+            const QColor fill = style.isEmpty() ? QColor(120, 133, 150) : QColor(41, 41, 41);
+            QCOMPARE(image.pixelColor(10, 10), fill);
+            QCOMPARE(image.pixelColor(10, 0), fill);       // no line on the near edge
+            for (const QPoint& onLine : {QPoint(10, 150), QPoint(100, 10), QPoint(200, 10), QPoint(300, 10)}) {
+                const QColor c = image.pixelColor(onLine);
+                QVERIFY2(c.red() > fill.red() && c.blue() > fill.blue(), qPrintable(c.name()));
+            }
         }
-        QCOMPARE(image.pixelColor(10, 0), fill);       // no line on the near edge
+        DisplayWallHost host;
+        ZtTVWallDisplayWnd* wall = host.wall.get();
+        host.open(0, QRect(10, 10, 100, 80));
+        for (const QPoint& bad : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
+            const int s = bad.x();
+            const int w = bad.y();
+            StructScaleRect scale(0.1, 0.2, 0.3, 0.4);
+            wall->SetWindowLockBtn(s, w, true);
+            wall->SetWindowVolumeBtn(s, w, true);
+            const QVariantList window{wall->DeleteWindow(s, w), wall->SetWindowScale(s, w, scale),
+                                      wall->GetWindowScale(s, w, scale), scale.dTop,
+                                      wall->SetWindowZValue(s, w, 3, true), wall->GetWindowZValue(s, w),
+                                      wall->GetWindowWidget(s, w) == nullptr, wall->GetWindowUserData(s, w),
+                                      wall->GetWindowLockBtnStatus(s, w), wall->GetWindowVolumeBtnStatus(s, w),
+                                      wall->GetWindowCount(0)};
+            QCOMPARE(window, (QVariantList{false, false, false, 0.2, false, -1, true, QVariant(), false, false, 1}));
+            if (s == 0)
+                continue;
+            std::vector<ZtGUI::StructOSDInfo> list(1);
+            wall->GetScreenGrid(s, rows, cols);
+            wall->SetSelectedScreenIndex(s);
+            const QVariantList screen{wall->OpenWindow(s, scale, QVariant()), wall->GetWindowCount(s),
+                                      wall->GetMaxWindowZValue(s), wall->GetAllWindowIndexs(s).isEmpty(),
+                                      wall->GetScreenUserData(s), wall->GetScreenScale(s, scale),
+                                      wall->SetScreenTitle(s, "x"), wall->SetScreenOSDInfo(s, list), rows, cols,
+                                      wall->GetSelectedScreenIndex(), wall->GetSelectedWindowIndexs().isEmpty()};
+            QCOMPARE(screen, (QVariantList{-1, 0, 1, true, QVariant(), false, false, false, 1, 1, -1, true}));
+        }
     }
 
-    void dropsAndMenusReportTheirTarget_data()
+    // Selection, window controls, drops and menus reach the host with the screen (and window) in front.
+    void relayedSignalsCarryTheirIndexes()
     {
-        QTest::addColumn<bool>("onWindow");
-        QTest::newRow("background") << false;
-        QTest::newRow("window") << true;
-    }
-    void dropsAndMenusReportTheirTarget()
-    {
-        QFETCH(bool, onWindow);
-        DisplayWallHost host(2);
-        host.open(1, QRect(10, 10, 100, 80));
+        DisplayWallHost host(3);
+        host.open(2, QRect(10, 10, 300, 200));
+        host.open(2, QRect(350, 10, 400, 250));
+        ZtTVWallDisplayWnd* wall = host.wall.get();
+        QSignalSpy screens(wall, &ZtTVWallDisplayWnd::SignalScreenSelectedChanged);
+        QSignalSpy windows(wall, &ZtTVWallDisplayWnd::SignalWindowSelectedChanged);
+        KitraTest::click(host.viewport(0), QPoint(5, 5));
+        KitraTest::click(host.window(2, 1), QPoint(200, 120));
+        QCOMPARE(calls(screens), (QList<QVariantList>{{0}, {2}}));
+        QCOMPARE(wall->GetSelectedScreenIndex(), 2);
+        QCOMPARE(calls(windows), QList<QVariantList>{{2}});
+        const QList<QPair<const char*, const char*>> controls{
+            {"pWindowCloseBtn", SIGNAL(SignalWindowCloseBtnClicked(int, int))},
+            {"pWindowVolumeOffBtn", SIGNAL(SignalWindowVolumeBtnClicked(int, int))},
+            {"pWindowUnLockBtn", SIGNAL(SignalWindowLockBtnClicked(int, int))},
+            {"pWindowDockOffBtn", SIGNAL(SignalWindowDockBtnClicked(int, int))},
+            {"pWindowCircleOffBtn", SIGNAL(SignalWindowTourBtnClicked(int, int))},
+            {"pWindowPtzOffBtn", SIGNAL(SignalWindowPTZBtnClicked(int, int))}};
+        for (const auto& control : controls) {
+            QSignalSpy spy(wall, control.second);
+            auto* button = host.window(2, 1)->findChild<QToolButton*>(control.first);
+            QVERIFY2(button && button->isVisible(), control.first);
+            KitraTest::click(button, QPoint(5, 5));
+            QCOMPARE(calls(spy), (QList<QVariantList>{{2, 1}}));
+        }
+        // The PTZ controls report a press and a release: code 2 (left) at speed 1.
+        wall->SetWindowPTZBtn(2, 1, true);
+        QSignalSpy ptz(wall, &ZtTVWallDisplayWnd::SignalPTZEvent);
+        KitraTest::click(host.window(2, 1)->findChild<QPushButton*>("PTZLeftBtn"), QPoint(10, 10));
+        QCOMPARE(calls(ptz), (QList<QVariantList>{{2, 1, 2, 1, false}, {2, 1, 2, 1, true}}));
+        wall->SetWindowSelectionMode(ZtTVWallDisplayWnd::SingleSelection);
+        QCOMPARE(windows.count(), 2);
+        QVERIFY(wall->GetSelectedWindowIndexs().isEmpty());
+        // Drops and menus report where they land; the host takes a drag where it is offered.
         QList<int> screenEvents;
         QList<int> windowEvents;
-        // The host takes the drag where it is offered.
-        connect(host.wall.get(), &ZtTVWallDisplayWnd::SignalScreenEvent, [&screenEvents](int s, QEvent* e) {
+        connect(wall, &ZtTVWallDisplayWnd::SignalScreenEvent, [&screenEvents](int s, QEvent* e) {
             screenEvents << s << e->type();
             static_cast<QDropEvent*>(e)->acceptProposedAction();
         });
-        connect(host.wall.get(), &ZtTVWallDisplayWnd::SignalWindowEvent, [&windowEvents](int s, int w, QEvent* e) {
+        connect(wall, &ZtTVWallDisplayWnd::SignalWindowEvent, [&windowEvents](int s, int w, QEvent* e) {
             windowEvents << s << w << e->type();
             static_cast<QDropEvent*>(e)->acceptProposedAction();
         });
         QMimeData data;
         data.setText("camera 7");
-        QWidget* target = onWindow ? static_cast<QWidget*>(host.window(1, 0)) : host.viewport(1);
-        QDragEnterEvent enter(QPoint(50, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        QDropEvent drop(QPoint(50, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &drop);
-        const QList<int> window{1, 0, QEvent::DragEnter, 1, 0, QEvent::Drop};
-        const QList<int> screen{1, QEvent::DragEnter, 1, QEvent::Drop};
-        QCOMPARE(windowEvents, onWindow ? window : QList<int>());
-        QCOMPARE(screenEvents, onWindow ? QList<int>() : screen);
-
-        QSignalSpy menus(host.wall.get(), &ZtTVWallDisplayWnd::SignalScreenRightClick);
+        const auto dropOn = [&data](QWidget* target) {
+            QDragEnterEvent enter(QPoint(50, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &enter);
+            QDropEvent drop(QPoint(50, 40), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(target, &drop);
+        };
+        dropOn(host.window(2, 0));
+        QCOMPARE(windowEvents, (QList<int>{2, 0, QEvent::DragEnter, 2, 0, QEvent::Drop}));
+        dropOn(host.viewport(2));
+        QCOMPARE(screenEvents, (QList<int>{2, QEvent::DragEnter, 2, QEvent::Drop}));
+        QCOMPARE(windowEvents.size(), 6);
+        QSignalSpy menus(wall, &ZtTVWallDisplayWnd::SignalScreenRightClick);
         QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(300, 250));
-        QApplication::sendEvent(host.viewport(1), &menu);
-        QCOMPARE(menus.count(), 1);
-        QCOMPARE(menus.at(0).at(0).toInt(), 1);
+        QApplication::sendEvent(host.viewport(2), &menu);
+        QCOMPARE(calls(menus), QList<QVariantList>{{2}});
     }
 
     void hostMayDeleteWhatSignalsIt_data()
     {
         QTest::addColumn<QByteArray>("signal");
         QTest::addColumn<int>("gesture");
-        QTest::addColumn<int>("action");
-        const int wall = WallKiller::Wall;
-        const int screens = WallKiller::Screens;
-        const int window = WallKiller::Window;
-        QTest::newRow("screen selected: wall") << QByteArray(SIGNAL(SignalScreenSelectedChanged(int))) << int(DragBackground) << wall;
-        QTest::newRow("screen selected: screens") << QByteArray(SIGNAL(SignalScreenSelectedChanged(int))) << int(ClickWindow) << screens;
-        QTest::newRow("draw area: wall") << QByteArray(SIGNAL(SignalDrawAreaOpenWindow(int, ZtGUI::StructScaleRect))) << int(DragBackground) << wall;
-        QTest::newRow("draw area: screens") << QByteArray(SIGNAL(SignalDrawAreaOpenWindow(int, ZtGUI::StructScaleRect))) << int(DragBackground) << screens;
-        QTest::newRow("window selected: wall") << QByteArray(SIGNAL(SignalWindowSelectedChanged(int))) << int(ClickWindow) << wall;
-        QTest::newRow("window selected: window") << QByteArray(SIGNAL(SignalWindowSelectedChanged(int))) << int(ClickWindow) << window;
-        QTest::newRow("window event: window") << QByteArray(SIGNAL(SignalWindowEvent(int, int, QEvent*))) << int(ClickWindow) << window;
-        QTest::newRow("window event: wall") << QByteArray(SIGNAL(SignalWindowEvent(int, int, QEvent*))) << int(DragWindow) << wall;
-        QTest::newRow("geometry: wall") << QByteArray(SIGNAL(SignalWindowGeoChanged(int, int, ZtGUI::StructScaleRect))) << int(DragWindow) << wall;
-        QTest::newRow("geometry: window") << QByteArray(SIGNAL(SignalWindowGeoChanged(int, int, ZtGUI::StructScaleRect))) << int(DragWindow) << window;
-        QTest::newRow("lock: wall") << QByteArray(SIGNAL(SignalLockEvent(QString))) << int(DragLocked) << wall;
-        QTest::newRow("close button: window") << QByteArray(SIGNAL(SignalWindowCloseBtnClicked(int, int))) << int(ClickClose) << window;
-        QTest::newRow("close button: wall") << QByteArray(SIGNAL(SignalWindowCloseBtnClicked(int, int))) << int(ClickClose) << wall;
-        QTest::newRow("osd moved: wall") << QByteArray(SIGNAL(SignalOSDGeoChanged(int, int, QRect, bool))) << int(DragOSD) << wall;
-        QTest::newRow("osd moved: screens") << QByteArray(SIGNAL(SignalOSDGeoChanged(int, int, QRect, bool))) << int(DragOSD) << screens;
-        QTest::newRow("label: wall") << QByteArray(SIGNAL(SignalLabelEvent(int, int, QEvent*))) << int(RightClickLabel) << wall;
+        QTest::addColumn<int>("deletes");
+        const auto row = [](const char* name, const char* signal, Gesture gesture, Deletes deletes) {
+            QTest::newRow(name) << QByteArray(signal) << int(gesture) << int(deletes);
+        };
+        const char* screen = SIGNAL(SignalScreenSelectedChanged(int));
+        const char* drawArea = SIGNAL(SignalDrawAreaOpenWindow(int, ZtGUI::StructScaleRect));
+        const char* windowSelected = SIGNAL(SignalWindowSelectedChanged(int));
+        const char* windowEvent = SIGNAL(SignalWindowEvent(int, int, QEvent*));
+        const char* geometry = SIGNAL(SignalWindowGeoChanged(int, int, ZtGUI::StructScaleRect));
+        const char* close = SIGNAL(SignalWindowCloseBtnClicked(int, int));
+        const char* osd = SIGNAL(SignalOSDGeoChanged(int, int, QRect, bool));
+        row("screen selected: wall", screen, DragBackground, Wall);
+        row("screen selected: screens", screen, ClickWindow, Screens);
+        row("draw area: wall", drawArea, DragBackground, Wall);
+        row("draw area: screens", drawArea, DragBackground, Screens);
+        row("window selected: wall", windowSelected, ClickWindow, Wall);
+        row("window selected: window", windowSelected, ClickWindow, Window);
+        row("window event: window", windowEvent, ClickWindow, Window);
+        row("window event: wall", windowEvent, DragWindow, Wall);
+        row("geometry: wall", geometry, DragWindow, Wall);
+        row("geometry: window", geometry, DragWindow, Window);
+        row("lock: wall", SIGNAL(SignalLockEvent(QString)), DragLocked, Wall);
+        row("close button: window", close, ClickClose, Window);
+        row("close button: wall", close, ClickClose, Wall);
+        row("osd moved: wall", osd, DragOSD, Wall);
+        row("osd moved: screens", osd, DragOSD, Screens);
+        row("label: wall", SIGNAL(SignalLabelEvent(int, int, QEvent*)), RightClickLabel, Wall);
     }
     void hostMayDeleteWhatSignalsIt()
     {
         QFETCH(QByteArray, signal);
         QFETCH(int, gesture);
-        QFETCH(int, action);
-        DisplayWallHost host(2);
-        host.open(1, QRect(100, 50, 100, 80));
+        QFETCH(int, deletes);
+        DisplayWallHost host;
+        host.open(0, QRect(100, 50, 100, 80));
         if (gesture == DragLocked)
             host.wall->SetTVWallLockStatus(true);
-        std::vector<ZtGUI::StructOSDInfo> osd(1);
-        osd[0].bShow = true;
-        osd[0].struRect = {0, 4096, 2048, 8192};
-        host.wall->SetScreenOSDInfo(1, osd);
-        QWidget* label = host.screen(1)->findChild<ZtGUI::MovableSub*>()->widget();
-        if (gesture == RightClickLabel)
-            host.wall->SetScreenWindowBackgroudColor(1, Qt::black, true);
-        ZtTVWallDisplayWindow* w = host.window(1, 0);
+        QWidget* label = nullptr;
+        if (gesture == DragOSD || gesture == RightClickLabel) {
+            std::vector<ZtGUI::StructOSDInfo> osd{osdRecord(0, 4096, 2048, 8192)};
+            host.wall->SetScreenOSDInfo(0, osd);
+            if (gesture == RightClickLabel)
+                host.wall->SetScreenWindowBackgroudColor(0, Qt::black, true);
+            label = host.screen(0)->findChild<ZtGUI::MovableSub*>()->widget();
+        }
+        const QPointer<QWidget> w = host.window(0, 0);
         if (gesture == ClickClose)
             KitraTest::click(w, QPoint(50, 40));
-        WallKiller killer(host, WallKiller::Action(action));
-        QVERIFY(QObject::connect(host.wall.get(), signal.constData(), &killer, SLOT(kill())));
-        const QPointer<QWidget> window(w);
-        QWidget* viewport = host.viewport(1);
+        bool fired = false;
+        Slot slot;
+        slot.run = [&] {
+            fired = true;
+            if (deletes == Wall)
+                host.wall.reset();
+            else if (deletes == Screens)
+                host.wall->DeleteAllScreen();
+            else
+                host.wall->DeleteWindow(0, 0);
+        };
+        QVERIFY(QObject::connect(host.wall.get(), signal.constData(), &slot, SLOT(call())));
         switch (gesture) {
-        case ClickWindow:
-            dragUntilGone(w, w->mapToGlobal(QPoint(50, 40)), w->mapToGlobal(QPoint(50, 40)));
-            break;
-        case DragBackground:
-            dragUntilGone(viewport, viewport->mapToGlobal(QPoint(250, 10)), viewport->mapToGlobal(QPoint(350, 60)));
-            break;
-        case ClickClose:
-            KitraTest::click(w->findChild<QToolButton*>("pWindowCloseBtn"), QPoint(5, 5));
-            break;
-        case DragOSD:
-            dragUntilGone(label, label->mapToGlobal(QPoint(30, 30)), label->mapToGlobal(QPoint(60, 40)));
-            break;
-        case RightClickLabel:
-            KitraTest::press(label, QPoint(30, 30), Qt::RightButton);
-            break;
-        default:
-            dragUntilGone(w, w->mapToGlobal(QPoint(50, 40)), w->mapToGlobal(QPoint(90, 70)));
+        case ClickWindow: dragUntilGone(w, QPoint(50, 40), QPoint(50, 40)); break;
+        case DragBackground: dragUntilGone(host.viewport(0), QPoint(250, 10), QPoint(350, 60)); break;
+        case ClickClose: KitraTest::click(w->findChild<QToolButton*>("pWindowCloseBtn"), QPoint(5, 5)); break;
+        case DragOSD: dragUntilGone(label, QPoint(30, 30), QPoint(60, 40)); break;
+        case RightClickLabel: KitraTest::press(label, QPoint(30, 30), Qt::RightButton); break;
+        default: dragUntilGone(w, QPoint(50, 40), QPoint(90, 70));
         }
-        QVERIFY(killer.fired);
-        QVERIFY(!window);
-        QCOMPARE(host.wall == nullptr, action == WallKiller::Wall);
+        QVERIFY(fired);
+        QVERIFY(!w);
+        QCOMPARE(host.wall == nullptr, deletes == Wall);
     }
 };
 
