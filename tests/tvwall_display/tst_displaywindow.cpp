@@ -361,6 +361,15 @@ private slots:
         }
         QVERIFY(widths.at(0) > widths.at(1) && widths.at(1) > 0);
         QCOMPARE(widths.mid(2), (QList<int>{0, 0, 0}));
+        // A resize leaves a title bar's room above the picture; an unselected window's repaint takes it back.
+        host.window->SetSelected(true);
+        host.window->resize(420, 210);
+        QCOMPARE(video->geometry(), QRect(2, 22, 416, 186));
+        host.window->SetSelected(false);
+        host.window->resize(400, 200);
+        QCOMPARE(video->geometry(), QRect(1, 22, 398, 176));
+        host.window->repaint();
+        QCOMPARE(video->geometry(), QRect(1, 2, 398, 196));
         const auto repainted = [&host] {
             g_refreshed.clear();
             host.window->repaint();

@@ -745,8 +745,12 @@ void ZtTVWallDisplayWindow::paintEvent(QPaintEvent* event)
     if (!d->video && !d->contentText.isEmpty())
         d->paintContentText(painter);
     painter.end();
-    if (d->video)
+    if (d->video) {
+        // A resize leaves room for a title bar; the picture takes its final place here.
+        if (!d->selected || d->scale.bFreeMode)
+            d->video->setGeometry(d->videoRect());
         d->video->InvokeRefreshCallback();
+    }
 }
 
 void ZtTVWallDisplayWindow::resizeEvent(QResizeEvent* event)
@@ -754,6 +758,9 @@ void ZtTVWallDisplayWindow::resizeEvent(QResizeEvent* event)
     Q_D(ZtTVWallDisplayWindow);
     QMdiSubWindow::resizeEvent(event);
     d->placeChildren();
+    if (d->video)
+        d->video->setGeometry(d->selected ? QRect(2, kTitleHeight - 2, width() - 4, height() - kTitleHeight)
+                                          : QRect(1, kTitleHeight - 2, width() - 2, height() - kTitleHeight));
     if (d->ptzShown)
         d->hidePtz(kHidePtzResized);
     emit SignalGeometryChanged();
