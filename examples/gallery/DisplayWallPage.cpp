@@ -6,6 +6,7 @@
 #include "ZtTVWallDisplayVideo.h"
 #include "ZtTVWallOperateWnd.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QComboBox>
@@ -17,6 +18,8 @@
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -107,8 +110,17 @@ DisplayWallPage::DisplayWallPage(QWidget* parent)
     sideLayout->addWidget(createControls());
     sideLayout->addWidget(m_log, 1);
 
+    auto* keys = new QLabel(tr("Keys on the wall: arrows move the selected windows, Shift+arrows by a "
+                               "cell, Ctrl+arrows resize, Delete closes, Return maximises or restores, Tab and "
+                               "Shift+Tab select, Esc unselects; Ctrl+Z and Ctrl+Shift+Z undo and redo."), this);
+    keys->setObjectName(QStringLiteral("DisplayWallKeys"));
+    keys->setWordWrap(true);
+    auto* wallColumn = new QVBoxLayout;
+    wallColumn->addWidget(m_wall, 1);
+    wallColumn->addWidget(keys);
+
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(m_wall, 1);
+    layout->addLayout(wallColumn, 1);
     layout->addWidget(side);
 
     connectWall();
@@ -151,6 +163,17 @@ QWidget* DisplayWallPage::createControls()
     hint->setWordWrap(true);
     hint->setMaximumWidth(220);
 
+    m_undoButton = new QToolButton(box);
+    m_undoButton->setText(tr("Undo"));
+    m_undoButton->setObjectName(QStringLiteral("DisplayWallUndo"));
+    m_redoButton = new QToolButton(box);
+    m_redoButton->setText(tr("Redo"));
+    m_redoButton->setObjectName(QStringLiteral("DisplayWallRedo"));
+    auto* edit = new QHBoxLayout;
+    edit->addWidget(m_undoButton);
+    edit->addWidget(m_redoButton);
+    edit->addStretch();
+
     auto* form = new QFormLayout(box);
     form->setContentsMargins(0, 0, 0, 0);
     form->addRow(tr("Wall"), m_mode);
@@ -158,6 +181,7 @@ QWidget* DisplayWallPage::createControls()
     form->addRow(lock);
     form->addRow(deleteAll);
     form->addRow(hint);
+    form->addRow(tr("Edit"), edit);
     return box;
 }
 
@@ -181,6 +205,26 @@ void DisplayWallPage::buildWall()
     // Placement follows the facade's size: a resize places the new wall's screens.
     m_wall->resize(m_wall->size() + QSize(1, 0));
     m_wall->resize(m_wall->size() - QSize(1, 0));
+    connectUndo();
+}
+
+void DisplayWallPage::connectUndo()
+{
+    delete m_undo;
+    delete m_redo;
+    QUndoStack* stack = m_wall->GetUndoStack();
+    m_undoButton->setEnabled(stack);
+    m_redoButton->setEnabled(stack);
+    if (!stack)
+        return;
+    m_undo = stack->createUndoAction(this, tr("Undo"));
+    m_undo->setShortcut(QKeySequence(tr("Ctrl+Z")));
+    m_redo = stack->createRedoAction(this, tr("Redo"));
+    m_redo->setShortcut(QKeySequence(tr("Ctrl+Shift+Z")));
+    addAction(m_undo);
+    addAction(m_redo);
+    m_undoButton->setDefaultAction(m_undo);
+    m_redoButton->setDefaultAction(m_redo);
 }
 
 int DisplayWallPage::openWindow(int screen, const StructScaleRect& scale)

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
 class GalleryLog;
+class QAction;
 class QComboBox;
+class QToolButton;
 
 namespace ZtGUI {
 class ZtTVWallOperateWnd;
@@ -14,7 +17,8 @@ struct StructScaleRect;
 /// and the display wall, a 4 x 4 wall of screens of different spans, areas drawn by the operator
 /// answered by opening windows, title-bar buttons answered by their setters, a few on-screen
 /// texts, video placeholders painted by the host through their refresh callback, wheel zoom with
-/// the overview, and a live log of every signal.
+/// the overview, Undo and Redo of the operator's gestures (Ctrl+Z, Ctrl+Shift+Z), the wall's
+/// keys, and a live log of every signal.
 class DisplayWallPage : public QWidget
 {
     Q_OBJECT
@@ -35,11 +39,17 @@ private:
     void toggle(int screen, int window, bool (ZtGUI::ZtTVWallOperateWnd::*get)(int, int) const,
                 void (ZtGUI::ZtTVWallOperateWnd::*set)(int, int, bool), const QString& name);
     void openOverview();
+    /// Points Undo and Redo at the undo stack of the wall now shown.
+    void connectUndo();
     void log(const QString& signal, const QString& details = QString());
 
     ZtGUI::ZtTVWallOperateWnd* m_wall = nullptr;
     QComboBox* m_mode = nullptr;
     QComboBox* m_selectionMode = nullptr;
     GalleryLog* m_log = nullptr;
+    QToolButton* m_undoButton = nullptr;
+    QToolButton* m_redoButton = nullptr;
+    QPointer<QAction> m_undo;
+    QPointer<QAction> m_redo;
     int m_opened = 0;
 };

@@ -95,6 +95,8 @@ public:
     ZtTVWallNormalWnd* operator->() const { return m_wall.get(); }
     ZtTVWallNormalWnd* get() const { return m_wall.get(); }
     QWidget* viewport() const { return m_wall->viewport(); }
+    /// Hands the wall over to a caller that deletes it itself.
+    ZtTVWallNormalWnd* release() { return m_wall.release(); }
 
     /// Adds a screen whose user data is its number, so that its item can be found again.
     int addScreen(const StructScaleRect& scale) { return m_wall->AddScreen(scale, QVariant(m_wall->GetScreenCount())); }

@@ -4,6 +4,7 @@
 #include "KitraGuard_p.h"
 #include "ZtTVWallItemData_p.h"
 #include "ZtTVWallNormalWindow.h"
+#include "ZtTVWallNormalWindow_p.h"
 #include "ZtTVWallNormalWnd.h"
 
 #include <QGraphicsRectItem>
@@ -347,6 +348,14 @@ bool ZtTVWallNormalScreen::SetWindowScale(int iWindow, const StructScaleRect& sc
         d_func()->dragStart.remove(window);     // the host's rectangle wins over a running drag
         window->SetScale(scale);
     });
+}
+
+void ZtTVWallNormalScreenPrivate::applyWindowScale(ZtTVWallNormalWindow* window, const StructScaleRect& scale,
+                                                   bool maximized, bool fitted)
+{
+    if (auto* screen = dynamic_cast<ZtTVWallNormalScreen*>(window->parentItem()))
+        get(screen)->dragStart.remove(window);
+    ZtTVWallNormalWindowPrivate::get(window)->applyScale(scale, maximized, fitted);
 }
 
 bool ZtTVWallNormalScreen::GetWindowScale(int iWindow, StructScaleRect& scale) const

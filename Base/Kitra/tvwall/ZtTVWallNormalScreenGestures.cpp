@@ -7,6 +7,7 @@
 #include "KitraGuard_p.h"
 #include "ZtTVWallItemData_p.h"
 #include "ZtTVWallNormalTitleItem.h"
+#include "ZtTVWallNormalUndo_p.h"
 #include "ZtTVWallNormalWindow.h"
 #include "ZtTVWallNormalWnd.h"
 
@@ -21,8 +22,8 @@ namespace ZtGUI {
 namespace {
 
 const qreal kZoneMargin = 6.0;
-const qreal kMinWidth = 50.0;
-const qreal kMinHeight = 25.0;
+const qreal kMinWidth = kTVWallMinWindowWidth;
+const qreal kMinHeight = kTVWallMinWindowHeight;
 
 bool isEdgeZone(int zone)
 {
@@ -272,9 +273,13 @@ bool ZtTVWallNormalScreenPrivate::commitDrag()
     const QSizeF area = q->boundingRect().size();
     if (area.isEmpty())
         return true;
+    ZtTVWallGestureRecord record(owner, resizing ? ZtTVWallNormalWnd::tr("Resize window")
+                                                 : ZtTVWallNormalWnd::tr("Move window(s)"));
     QList<QPointer<ZtTVWallNormalWindow>> dragged;
-    for (ZtTVWallNormalWindow* window : dragStart.keys())
+    for (ZtTVWallNormalWindow* window : dragStart.keys()) {
         dragged.append(window);
+        record.watch(window);
+    }
     dragStart.clear();      // committed: the windows stay where the drag left them
     const QPointer<ZtTVWallNormalScreen> self(q);
     for (const QPointer<ZtTVWallNormalWindow>& window : qAsConst(dragged)) {
@@ -283,6 +288,7 @@ bool ZtTVWallNormalScreenPrivate::commitDrag()
         if (!self)
             return false;
     }
+    record.commit();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "StructScaleRect.h"
+#include "ZtTVWallNormalScreen.h"
 
 #include <QFont>
 #include <QMap>
@@ -26,6 +27,12 @@ class ZtTVWallNormalScreenPrivate
 
 public:
     explicit ZtTVWallNormalScreenPrivate(ZtTVWallNormalScreen* screen) : q_ptr(screen) {}
+
+    static ZtTVWallNormalScreenPrivate* get(ZtTVWallNormalScreen* screen) { return screen->d_func(); }
+    /// Gives `window` exactly `scale` and the two states, ending any drag of it, and reports it:
+    /// how undo, redo and the keyboard place a window.
+    static void applyWindowScale(ZtTVWallNormalWindow* window, const StructScaleRect& scale, bool maximized,
+                                 bool fitted);
 
     int selectionMode() const;
     /// Single and multi selection: windows can be selected, moved and resized with the mouse.
@@ -85,6 +92,10 @@ public:
     bool titleShow = true;
     QPointer<QGraphicsScene> layoutScene;   // whose scene rectangle the screen follows
 };
+
+/// The smallest window a resize leaves, in pixels of the screen.
+const qreal kTVWallMinWindowWidth = 50.0;
+const qreal kTVWallMinWindowHeight = 25.0;
 
 /// Where a point lies on a window rectangle: 0 outside, 1 to 8 the edges and corners clockwise
 /// from the left edge (1 left, 2 top-left, 3 top, 4 top-right, 5 right, 6 bottom-right,

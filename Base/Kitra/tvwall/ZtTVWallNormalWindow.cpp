@@ -1,9 +1,12 @@
 #include "ZtTVWallNormalWindow.h"
+#include "ZtTVWallNormalWindow_p.h"
 
 #include "CommonFun.h"
 #include "ZtTVWallItemData_p.h"
 #include "ZtTVWallNormalScreen.h"
 #include "ZtTVWallNormalTitleItem.h"
+#include "ZtTVWallNormalUndo_p.h"
+#include "ZtTVWallNormalWnd.h"
 
 #include <QCoreApplication>
 #include <QGraphicsPixmapItem>
@@ -53,34 +56,31 @@ QPixmap skinPicture(const char* file)
     return it.value();
 }
 
-} // namespace
-
-class ZtTVWallNormalWindowPrivate
+// The maximise button: one gesture, left on the wall's undo stack.
+void toggleMaximized(ZtTVWallNormalWindow* window)
 {
-public:
-    ZtTVWallNormalTitleItem* titleItem = nullptr;
-    StructScaleRect scale;
-    StructScaleRect savedScale;
-    double precision = kTVWallScalePrecision;
-    QString contentText;
-    QString shownContentText;     // contentText elided to the width it was last drawn at
-    qreal shownContentWidth = -1.0;
-    QFont contentFont;
-    bool maximized = false;
-    bool fitted = false;
-    bool volumeOn = false;
-    QGraphicsPixmapItem* buttons[8] = {};
-    bool titleShow = true;
-    bool releaseEnabled = true;
-    bool audioVisible = false;
-    QPointer<QGraphicsWidget> geometrySource;   // the parent whose resizes re-place the window
+    const bool maximized = window->IsMaximized();
+    ZtTVWallGestureRecord record(window, maximized ? ZtTVWallNormalWnd::tr("Restore window")
+                                                   : ZtTVWallNormalWnd::tr("Maximise window"));
+    maximized ? window->Restore() : window->Maximize();
+    record.commit();
+}
 
-    bool isFree() const { return scale.bFreeMode; }
-};
+// The fit button and a double click, likewise.
+void toggleFitted(ZtTVWallNormalWindow* window)
+{
+    const bool fitted = window->IsFitted();
+    ZtTVWallGestureRecord record(window, fitted ? ZtTVWallNormalWnd::tr("Restore window")
+                                                : ZtTVWallNormalWnd::tr("Fit window to cells"));
+    fitted ? window->Restore() : window->FitToCells();
+    record.commit();
+}
+
+} // namespace
 
 ZtTVWallNormalWindow::ZtTVWallNormalWindow(QGraphicsItem* screen, bool titleShow, bool freeMode, bool audioVisible)
     : QGraphicsWidget(screen)
-    , d_ptr(new ZtTVWallNormalWindowPrivate)
+    , d_ptr(new ZtTVWallNormalWindowPrivate(this))
 {
     Q_D(ZtTVWallNormalWindow);
     d->titleShow = titleShow;
@@ -147,24 +147,29 @@ void ZtTVWallNormalWindow::SetScale(const StructScaleRect& scale)
     SetScale(scale, false, false);
 }
 
+void ZtTVWallNormalWindowPrivate::applyScale(const StructScaleRect& next, bool maximizedState, bool fittedState)
+{
+    Q_Q(ZtTVWallNormalWindow);
+    if (isFree()) {
+        maximized = maximizedState;
+        if (QGraphicsPixmapItem* max = buttons[ZtTVWallNormalWindow::MaxButton])
+            max->setToolTip(maximizedState ? ZtTVWallNormalWindow::tr("Restore") : ZtTVWallNormalWindow::tr("Max"));
+        fitted = fittedState;
+        if (QGraphicsPixmapItem* fit = buttons[ZtTVWallNormalWindow::SelfAdaptionButton])
+            fit->setToolTip(fittedState ? ZtTVWallNormalWindow::tr("Restore") : ZtTVWallNormalWindow::tr("SelfAdaption"));
+    }
+    const StructScaleRect taken = next;   // `next` may be savedScale itself (Restore)
+    savedScale = scale;
+    scale = taken;
+    q->OnGeometryChanged();
+    emit q->SignalGeoChanged(scale);
+}
+
 void ZtTVWallNormalWindow::SetScale(const StructScaleRect& scale, bool maximizedState, bool fittedState)
 {
     Q_D(ZtTVWallNormalWindow);
-    if (scale.IsEqual(d->scale, d->precision))
-        return;
-    if (d->isFree()) {
-        d->maximized = maximizedState;
-        if (d->buttons[MaxButton])
-            d->buttons[MaxButton]->setToolTip(maximizedState ? tr("Restore") : tr("Max"));
-        d->fitted = fittedState;
-        if (d->buttons[SelfAdaptionButton])
-            d->buttons[SelfAdaptionButton]->setToolTip(fittedState ? tr("Restore") : tr("SelfAdaption"));
-    }
-    const StructScaleRect next = scale;   // `scale` may be savedScale itself (Restore)
-    d->savedScale = d->scale;
-    d->scale = next;
-    OnGeometryChanged();
-    emit SignalGeoChanged(d->scale);
+    if (!scale.IsEqual(d->scale, d->precision))
+        d->applyScale(scale, maximizedState, fittedState);
 }
 
 StructScaleRect ZtTVWallNormalWindow::GetScale() const
@@ -331,13 +336,13 @@ void ZtTVWallNormalWindow::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
         emit SignalCloseBtnClicked();
         break;
     case MaxButton:
-        d->maximized ? Restore() : Maximize();
+        toggleMaximized(this);
         break;
     case VolumeButton:
         emit SignalAudioBtnClicked();
         break;
     case SelfAdaptionButton:
-        d->fitted ? Restore() : FitToCells();
+        toggleFitted(this);
         break;
     default:
         break;
@@ -351,7 +356,7 @@ void ZtTVWallNormalWindow::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event
     if (!d->isFree())
         return;
     QPointer<ZtTVWallNormalWindow> alive(this);
-    d->fitted ? Restore() : FitToCells();
+    toggleFitted(this);
     if (!alive)
         return;
     setSelected(true);

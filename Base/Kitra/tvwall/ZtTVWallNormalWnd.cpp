@@ -12,7 +12,9 @@
 
 #include <QPointer>
 #include <QScrollBar>
+#include <QUndoStack>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace ZtGUI {
 
@@ -25,6 +27,35 @@ const double kMinZoom = 1.0;
 ZtTVWallNormalScreen* ZtTVWallNormalWndPrivate::screen(int iScreen) const
 {
     return iScreen >= 0 && iScreen < screens.size() ? screens.at(iScreen) : nullptr;
+}
+
+ZtTVWallNormalWindow* ZtTVWallNormalWndPrivate::window(int iScreen, int iWindow) const
+{
+    const ZtTVWallNormalScreen* s = screen(iScreen);
+    return s ? s->GetWindow(iWindow) : nullptr;
+}
+
+bool ZtTVWallNormalWndPrivate::locate(const ZtTVWallNormalWindow* w, int& iScreen, int& iWindow) const
+{
+    iScreen = screens.indexOf(dynamic_cast<ZtTVWallNormalScreen*>(w->parentItem()));
+    if (iScreen < 0)
+        return false;
+    const ZtTVWallNormalScreen* s = screens.at(iScreen);
+    for (iWindow = 0; iWindow < s->GetWindowCount(); ++iWindow) {
+        if (s->GetWindow(iWindow) == w)
+            return true;
+    }
+    return false;
+}
+
+void ZtTVWallNormalWndPrivate::forgetGestures()
+{
+    ++generation;
+    // A command being undone is still in the stack's hands; the stale ones do nothing meanwhile.
+    if (applying > 0)
+        QMetaObject::invokeMethod(undoStack, &QUndoStack::clear, Qt::QueuedConnection);
+    else
+        undoStack->clear();
 }
 
 int ZtTVWallNormalWndPrivate::indexOfSender() const
@@ -66,6 +97,8 @@ ZtTVWallNormalWnd::ZtTVWallNormalWnd(QWidget* parent)
 {
     Q_D(ZtTVWallNormalWnd);
     m_bAudioBtnVisible = true;
+    d->undoStack = new QUndoStack(this);
+    setFocusPolicy(Qt::StrongFocus);
     d->scene = new ZtTVWallNormalScene(this);
     setScene(d->scene);
     d->fitScene();
@@ -94,6 +127,12 @@ ZtTVWallNormalWnd::ZtTVWallNormalWnd(QWidget* parent)
 ZtTVWallNormalWnd::~ZtTVWallNormalWnd()
 {
     Q_D(ZtTVWallNormalWnd);
+    // A host's slot may delete the wall while a command of its stack runs: the stack outlives
+    // the call that runs it.
+    if (d->applying > 0) {
+        d->undoStack->setParent(nullptr);
+        d->undoStack->deleteLater();
+    }
     // Screens go while the wall that listens to them is still whole.
     for (ZtTVWallNormalScreen* screen : qAsConst(d->screens))
         screen->disconnect(this);
@@ -170,6 +209,8 @@ bool ZtTVWallNormalWnd::DeleteAllScreen()
     Q_D(ZtTVWallNormalWnd);
     if (!d->scene)
         return false;
+    if (!d->screens.isEmpty())
+        d->forgetGestures();
     const QList<ZtTVWallNormalScreen*> screens = d->screens;
     d->screens.clear();
     d->lastSelectedScreen = -1;
@@ -268,19 +309,30 @@ int ZtTVWallNormalWnd::OpenWindow(int iScreen, const StructScaleRect& struScale,
 
 bool ZtTVWallNormalWnd::DeleteWindow(int iScreen, int iWindow)
 {
-    ZtTVWallNormalScreen* screen = d_func()->screen(iScreen);
-    return screen && screen->DeleteWindow(iWindow);
+    Q_D(ZtTVWallNormalWnd);
+    ZtTVWallNormalScreen* screen = d->screen(iScreen);
+    if (!screen || !screen->GetWindow(iWindow))
+        return false;
+    d->forgetGestures();
+    return screen->DeleteWindow(iWindow);
 }
 
 void ZtTVWallNormalWnd::DeleteAllWindows(int iScreen)
 {
-    if (ZtTVWallNormalScreen* screen = d_func()->screen(iScreen))
-        screen->DeleteAllWindows();
+    Q_D(ZtTVWallNormalWnd);
+    ZtTVWallNormalScreen* screen = d->screen(iScreen);
+    if (!screen)
+        return;
+    if (screen->GetWindowCount() > 0)
+        d->forgetGestures();
+    screen->DeleteAllWindows();
 }
 
 void ZtTVWallNormalWnd::DeleteAllWindows()
 {
     Q_D(ZtTVWallNormalWnd);
+    if (std::any_of(d->screens.cbegin(), d->screens.cend(), [](const ZtTVWallNormalScreen* s) { return s->GetWindowCount() > 0; }))
+        d->forgetGestures();
     // A slot may change the screens while windows go: walk by number, not by a stale list.
     for (int i = 0; i < d->screens.size(); ++i)
         d->screens.at(i)->DeleteAllWindows();
@@ -417,6 +469,11 @@ void ZtTVWallNormalWnd::RecoverEagleEye()
 void ZtTVWallNormalWnd::SetAudioBtnVisible(bool bVisible)
 {
     m_bAudioBtnVisible = bVisible;
+}
+
+QUndoStack* ZtTVWallNormalWnd::GetUndoStack() const
+{
+    return d_func()->undoStack;
 }
 
 bool ZtTVWallNormalWnd::eventFilter(QObject* watched, QEvent* event)

@@ -10,6 +10,7 @@
 #include "StructScaleRect.h"
 
 class QEvent;
+class QUndoStack;
 
 namespace ZtGUI {
 
@@ -153,6 +154,12 @@ public:
     void RecoverEagleEye();
     /// Whether free windows opened from now on get a volume button; true after construction.
     void SetAudioBtnVisible(bool bVisible);
+    /// The operator's moves, resizes, maximise, restore and fit of windows, one command per
+    /// gesture of the mouse or the keyboard, for the host's Edit menu; the host's own calls are
+    /// not recorded. Undo and redo report each window they place with SignalWindowGeoChanged()
+    /// and leave windows that are not free alone. Deleting a window or a screen clears it, since
+    /// window numbers shift. Owned by the wall.
+    QUndoStack* GetUndoStack() const;
 
 signals:
     /// Any event `pEvent` that reached screen `iScreen` (mouse, hover, paint...); valid only
@@ -190,6 +197,18 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     /// Zooms by 1.5 per step around the mouse, between 1:1 and 10:1; not over the overview.
     void wheelEvent(QWheelEvent* event) override;
+    /// With the selected windows of the selected screen: arrows move them by a pixel (Shift: by
+    /// a grid cell), Ctrl+arrows move their right or bottom edge by a pixel, Delete asks to close
+    /// each, Return maximises or restores each, Tab and Shift+Tab select the next or previous
+    /// window, Escape deselects them. Other keys go to the view.
+    void keyPressEvent(QKeyEvent* event) override;
+    /// Tab selects windows instead of leaving the wall.
+    bool focusNextPrevChild(bool next) override;
+    /// Hides the focus frame.
+    void focusOutEvent(QFocusEvent* event) override;
+    /// Draws the wall, and a frame in the accent colour around the viewport once the operator has used
+    /// the keys while the wall has focus.
+    void paintEvent(QPaintEvent* event) override;
 
 private slots:
     void OnScreenCloseBtnClicked();

@@ -732,6 +732,11 @@ void ZtTVWallOperateWndPrivate::layOutDisplayScreens() const
     }
 }
 
+QUndoStack* ZtTVWallOperateWnd::GetUndoStack() const
+{
+    return d_func()->onShown(static_cast<QUndoStack*>(nullptr), [](auto* wall) { return wall->GetUndoStack(); });
+}
+
 ZtTVWallLayout ZtTVWallOperateWnd::GetLayout() const
 {
     Q_D(const ZtTVWallOperateWnd);

@@ -15,6 +15,7 @@
 #include "ZtTVWallLayout.h"
 
 class QEvent;
+class QUndoStack;
 
 namespace ZtGUI {
 
@@ -152,6 +153,9 @@ public:
     /// new windows in the layout's order, for the host to attach video again. Empty, with the wall
     /// as it was, for an invalid layout or without a wall.
     QVector<QVector<int>> ApplyLayout(const ZtTVWallLayout& layout);
+    /// The undo stack of the shown wall (its GetUndoStack()), for the host's Edit menu; null
+    /// without a wall.
+    QUndoStack* GetUndoStack() const;
 
     // Scene wall only.
     /// Turns a screen's free mode on or off: out of it, its windows cannot be moved or resized

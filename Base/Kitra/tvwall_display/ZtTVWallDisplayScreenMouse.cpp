@@ -5,6 +5,7 @@
 #include "KitraGuard_p.h"
 #include "QOSDShowLabel.h"
 #include "ZtTVWallDisplayFrame.h"
+#include "ZtTVWallDisplayHistory_p.h"
 #include "ZtTVWallDisplayWindow.h"
 #include "ZtTVWallDisplayWnd.h"
 
@@ -286,6 +287,17 @@ bool ZtTVWallDisplayScreenPrivate::applyMoves()
     return true;
 }
 
+bool ZtTVWallDisplayScreenPrivate::recordMoves()
+{
+    Q_Q(ZtTVWallDisplayScreen);
+    DisplayGesture gesture(q, resized ? ZtTVWallDisplayWnd::tr("Resize window") : ZtTVWallDisplayWnd::tr("Move window(s)"));
+    for (ZtTVWallDisplayWindow* w : qAsConst(windows)) {
+        if (moveSet.contains(w))
+            gesture.track(w);
+    }
+    return applyMoves();
+}
+
 void ZtTVWallDisplayScreenPrivate::endGesture()
 {
     moving = false;
@@ -333,7 +345,7 @@ bool ZtTVWallDisplayScreenPrivate::windowRelease(ZtTVWallDisplayWindow* w, QMous
             EmitAlive(q, &S::SignalLockEvent, message);
             return true;
         }
-        if (!applyMoves())
+        if (!recordMoves())
             return true;
     }
     endGesture();

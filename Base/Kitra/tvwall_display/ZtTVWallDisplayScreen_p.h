@@ -72,6 +72,8 @@ public:
     void moveGroup(const QPoint& offset);
     void resizeWindow(ZtTVWallDisplayWindow* w, const QPoint& pointer);
     bool applyMoves();
+    /// applyMoves() as one undoable gesture.
+    bool recordMoves();
     void endGesture();
     bool labelEvent(QObject* watched, QEvent* event);
 

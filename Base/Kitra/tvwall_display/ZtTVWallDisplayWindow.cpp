@@ -7,6 +7,7 @@
 #include "TVWallDisplayTitleItemEx.h"
 #include "ZtTVWallDisplayTitleItem.h"
 #include "ZtTVWallDisplayVideo.h"
+#include "ZtTVWallDisplayHistory_p.h"
 
 #include <QHBoxLayout>
 #include <QMdiArea>
@@ -189,8 +190,36 @@ void ZtTVWallDisplayWindowPrivate::setButtonState(TitleButton button, bool on)
 bool ZtTVWallDisplayWindowPrivate::applyScale(StructScaleRect newScale, bool maximise)
 {
     Q_Q(ZtTVWallDisplayWindow);
-    if (lockOn || wallLocked || newScale.IsEqual(scale, precision))
+    if (newScale.IsEqual(scale, precision) || !place(newScale, maximise))
         return true;
+    return EmitAlive(q, &ZtTVWallDisplayWindow::SignalGeoChanged, scale);
+}
+
+bool ZtTVWallDisplayWindowPrivate::putBack(const StructScaleRect& to, bool maximise, const StructScaleRect& saved)
+{
+    Q_Q(ZtTVWallDisplayWindow);
+    // Exact, not within the precision: undoing everything must give back the very rectangles.
+    const bool there = maximized == maximise && to.dLeft == scale.dLeft && to.dTop == scale.dTop
+                       && to.dRight == scale.dRight && to.dBottom == scale.dBottom && to.bFreeMode == scale.bFreeMode;
+    if (there || !place(to, maximise))
+        return true;
+    savedScale = saved;
+    return EmitAlive(q, &ZtTVWallDisplayWindow::SignalGeoChanged, scale);
+}
+
+bool ZtTVWallDisplayWindowPrivate::toggleMaximizedByOperator()
+{
+    Q_Q(ZtTVWallDisplayWindow);
+    DisplayGesture gesture(q, QString());
+    gesture.track(q);
+    return toggleMaximized();
+}
+
+bool ZtTVWallDisplayWindowPrivate::place(const StructScaleRect& newScale, bool maximise)
+{
+    Q_Q(ZtTVWallDisplayWindow);
+    if (lockOn || wallLocked)
+        return false;
     maximized = maximise;
     setButtonState(Max, maximized);
     savedScale = scale;
@@ -201,7 +230,7 @@ bool ZtTVWallDisplayWindowPrivate::applyScale(StructScaleRect newScale, bool max
     q->setGeometry(int(w * scale.dLeft + 0.5), int(h * scale.dTop + 0.5),
                    int(w * (scale.dRight - scale.dLeft) + 0.5), int(h * (scale.dBottom - scale.dTop) + 0.5));
     placeChildren();     // the free-mode flag may have changed without the size
-    return EmitAlive(q, &ZtTVWallDisplayWindow::SignalGeoChanged, scale);
+    return true;
 }
 
 StructScaleRect ZtTVWallDisplayWindowPrivate::snapped(const StructScaleRect& from) const
@@ -645,7 +674,7 @@ void ZtTVWallDisplayWindow::OnShowMaxOrNormal()
         NotifyManager::addNotify(tr("Window locked!"), NotifyManager::MsgError);
         return;
     }
-    d->toggleMaximized();
+    d->toggleMaximizedByOperator();
 }
 
 void ZtTVWallDisplayWindow::OnWindowSelfAdaptionBtnClicked()
@@ -787,7 +816,7 @@ void ZtTVWallDisplayWindow::mouseDoubleClickEvent(QMouseEvent* event)
 {
     Q_D(ZtTVWallDisplayWindow);
     event->accept();
-    if (!d->toggleMaximized())
+    if (!d->toggleMaximizedByOperator())
         return;
     SetSelected(true);
     emit SignalDoubleClickedSelectedChanged();

@@ -192,6 +192,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class ZtTVWallDisplayHistory;     // reads and puts back the state an undo restores
     QScopedPointer<ZtTVWallDisplayWindowPrivate> d_ptr;
 };
 

@@ -36,6 +36,13 @@ public:
 
     /// Returns false when a slot of SignalGeoChanged deleted the window.
     bool applyScale(StructScaleRect scale, bool maximise);
+    /// Moves the window to `newScale` unless it is locked or already there; true when it moved.
+    bool place(const StructScaleRect& newScale, bool maximise);
+    /// Puts the window back exactly where an undo or redo says, restore target included, and
+    /// reports it; false when a slot deleted the window.
+    bool putBack(const StructScaleRect& to, bool maximise, const StructScaleRect& saved);
+    /// Maximises or restores as the title button does, as one undoable gesture.
+    bool toggleMaximizedByOperator();
     StructScaleRect snapped(const StructScaleRect& scale) const;
     bool snap();
     bool toggleMaximized();

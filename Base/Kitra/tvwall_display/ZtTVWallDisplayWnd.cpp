@@ -3,6 +3,7 @@
 
 #include "CommonFun.h"
 #include "CommonFun_p.h"
+#include "ZtTVWallDisplayHistory_p.h"
 #include "ZtTVWallDisplayScreen.h"
 #include "ZtTVWallDisplayWindow.h"
 
@@ -89,11 +90,22 @@ ZtTVWallDisplayWnd::ZtTVWallDisplayWnd(QWidget* parent)
 {
     Q_D(ZtTVWallDisplayWnd);
     setAcceptDrops(true);
+    setFocusPolicy(Qt::StrongFocus);
     CommonFun::SetStyleSheet(this, QStringLiteral("TVWallOperateWnd"), QString(), QString());
     d->light = SkinStyle() != QLatin1String("Dark");
+    d->history = new ZtTVWallDisplayHistory(this);
 }
 
-ZtTVWallDisplayWnd::~ZtTVWallDisplayWnd() = default;
+ZtTVWallDisplayWnd::~ZtTVWallDisplayWnd()
+{
+    Q_D(ZtTVWallDisplayWnd);
+    // A host may delete the wall from a slot of a signal that an undo emits: the stack is still
+    // running that command then, so it stays until control is back in the event loop.
+    if (d->history->isApplying()) {
+        d->history->setParent(nullptr);
+        d->history->deleteLater();
+    }
+}
 
 void ZtTVWallDisplayWnd::SetTVWallGridCount(int iRows, int iCols)
 {
@@ -137,14 +149,20 @@ int ZtTVWallDisplayWnd::AddScreen(const StructScaleRect& scale, const QIcon& ico
     s->SetUserData(userData);
     s->show();
     s->setContextMenuPolicy(Qt::CustomContextMenu);
+    // A click on a screen gives the wall the focus, for the operator's keys.
+    s->setFocusPolicy(Qt::NoFocus);
     d->connectScreen(s);
     d->screens.append(s);
+    if (d->focusFrame && d->focusFrame->isVisible())
+        d->focusFrame->raise();
     return d->screens.size() - 1;
 }
 
 bool ZtTVWallDisplayWnd::DeleteAllScreen()
 {
     Q_D(ZtTVWallDisplayWnd);
+    if (!d->screens.isEmpty())
+        d->history->forget();
     const QList<ZtTVWallDisplayScreen*> screens = d->screens;
     d->screens.clear();
     qDeleteAll(screens);
@@ -316,21 +334,28 @@ bool ZtTVWallDisplayWnd::DeleteWindow(int iScreen, int iWindow)
 {
     Q_D(ZtTVWallDisplayWnd);
     ZtTVWallDisplayScreen* s = d->screen(iScreen);
-    return s && s->DeleteWindow(iWindow);
+    if (!s || !s->GetWindow(iWindow))
+        return false;
+    // Later windows move down one number: commands naming them would name others.
+    d->history->forget();
+    return s->DeleteWindow(iWindow);
 }
 
 void ZtTVWallDisplayWnd::DeleteAllWindows(int iScreen)
 {
     Q_D(ZtTVWallDisplayWnd);
-    if (ZtTVWallDisplayScreen* s = d->screen(iScreen))
-        s->DeleteAllWindows();
+    ZtTVWallDisplayScreen* s = d->screen(iScreen);
+    if (!s || s->GetWindowCount() == 0)
+        return;
+    d->history->forget();
+    s->DeleteAllWindows();
 }
 
 void ZtTVWallDisplayWnd::DeleteAllWindows()
 {
     Q_D(ZtTVWallDisplayWnd);
-    for (ZtTVWallDisplayScreen* s : qAsConst(d->screens))
-        s->DeleteAllWindows();
+    for (int i = 0; i < d->screens.size(); ++i)
+        DeleteAllWindows(i);
 }
 
 bool ZtTVWallDisplayWnd::SetWindowScale(int iScreen, int iWindow, const StructScaleRect& scale)
@@ -558,6 +583,12 @@ QVariant ZtTVWallDisplayWnd::GetWindowUserData(int iScreen, int iWindow)
     return s ? s->GetWindowUserData(iWindow) : QVariant();
 }
 
+QUndoStack* ZtTVWallDisplayWnd::GetUndoStack() const
+{
+    Q_D(const ZtTVWallDisplayWnd);
+    return d->history;
+}
+
 void ZtTVWallDisplayWnd::paintEvent(QPaintEvent* event)
 {
     Q_UNUSED(event);
@@ -584,6 +615,8 @@ void ZtTVWallDisplayWnd::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     for (ZtTVWallDisplayScreen* s : qAsConst(d->screens))
         s->UpdateGeometry();
+    if (d->focusFrame)
+        d->focusFrame->setGeometry(rect());
 }
 
 void ZtTVWallDisplayWnd::OnWindowCloseBtnClicked(int iWindow)

@@ -12,6 +12,7 @@
 #include "StructScaleRect.h"
 
 class QEvent;
+class QUndoStack;
 
 namespace ZtGUI {
 
@@ -22,6 +23,15 @@ class ZtTVWallDisplayWndPrivate;
 /// addressed by position; a bad index makes a call do nothing and answer its failure value.
 /// Every screen signal comes back as a wall signal with the screen's index in front.
 /// Screens are placed when the wall is resized.
+///
+/// What the operator does to windows (a move of one or several windows, a resize, a maximise or
+/// restore, by mouse or keyboard) is one command on the wall's undo stack; calls of the host are
+/// not recorded. With focus on the wall (a click on it gives focus) the keyboard works on the
+/// selected windows of the selected screen: arrows move them by one pixel, Shift+arrows by one
+/// monitor cell, Ctrl+arrows move their right or bottom edge by one pixel, Delete asks the host
+/// to close them, Return maximises or restores them, Tab and Shift+Tab select the next or previous
+/// window, Escape clears the selection. Locks, the screen's edges, the smallest window size
+/// (50 x 25 pixels) and NoSelection (nothing moves) hold as for the mouse.
 class KITRA_EXPORT ZtTVWallDisplayWnd : public QWidget
 {
     Q_OBJECT
@@ -192,6 +202,12 @@ public:
     /// The window's host value; an invalid QVariant for a bad index.
     QVariant GetWindowUserData(int iScreen, int iWindow);
 
+    /// The operator's gestures as commands, for the host's Edit menu (QUndoStack::createUndoAction).
+    /// Undo and redo put the windows back and report each by SignalWindowGeoChanged; a window they
+    /// name that is locked stays where it is. Deleting any window or screen clears the stack,
+    /// since window numbers shift. Owned by the wall.
+    QUndoStack* GetUndoStack() const;
+
 signals:
     /// A drag-enter or drop event reached the background of screen `iScreen`; accept it to take the drop.
     void SignalScreenEvent(int iScreen, QEvent* pEvent);
@@ -254,6 +270,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     /// Places every screen on the resized wall.
     void resizeEvent(QResizeEvent* event) override;
+    /// The operator's keys (see the class description), which also show the focus frame around the
+    /// wall until it loses focus; other keys go to QWidget.
+    void keyPressEvent(QKeyEvent* event) override;
+    /// Hides the focus frame.
+    void focusOutEvent(QFocusEvent* event) override;
+    /// Tab and Shift+Tab select the next or previous window of the selected screen: focus stays on the wall.
+    bool focusNextPrevChild(bool next) override;
 
 private slots:
     void OnWindowCloseBtnClicked(int iWindow);
@@ -280,6 +303,7 @@ private slots:
     void OnLockEvent(QString strLockInfo);
 
 private:
+    friend class ZtTVWallDisplayHistory;     // finds the screens its commands name
     QScopedPointer<ZtTVWallDisplayWndPrivate> d_ptr;
 };
 

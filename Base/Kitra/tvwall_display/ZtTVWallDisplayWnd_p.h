@@ -2,12 +2,15 @@
 
 #include <QList>
 #include <QObject>
+#include <functional>
 #include <utility>
 #include "ZtTVWallDisplayWnd.h"
 
 namespace ZtGUI {
 
+class ZtTVWallDisplayHistory;
 class ZtTVWallDisplayScreen;
+class ZtTVWallDisplayWindow;
 
 class ZtTVWallDisplayWndPrivate : public QObject
 {
@@ -34,6 +37,22 @@ public:
     void setButton(int iScreen, int iWindow, bool bOn, void (ZtTVWallDisplayScreen::*set)(int, bool));
     bool buttonState(int iScreen, int iWindow, bool (ZtTVWallDisplayScreen::*get)(int) const) const;
 
+    // The operator's keys, on the selected windows of the selected screen.
+    bool handleKey(int key, Qt::KeyboardModifiers modifiers);
+    QList<ZtTVWallDisplayWindow*> selectedFreeWindows() const;
+    /// The selected free windows that keys may move or resize: none without selection, and when
+    /// every one is locked, none and SignalLockEvent.
+    QList<ZtTVWallDisplayWindow*> unlockedOrRefuse();
+    void placeAll(const QList<ZtTVWallDisplayWindow*>& windows, const QString& text, int id,
+                  const std::function<StructScaleRect(StructScaleRect)>& to);
+    void moveSelected(const QPoint& step, bool byCell);
+    void resizeSelected(const QPoint& step);
+    void closeSelected();
+    void toggleSelected();
+    void selectNeighbour(bool next);
+    void clearSelection();
+    void showFocusFrame(bool show);
+
     ZtTVWallDisplayWnd* q_ptr;
     int rows = 0;
     int cols = 0;
@@ -45,6 +64,8 @@ public:
     QList<ZtTVWallDisplayScreen*> screens;
     bool windowTitleShow = false;
     bool locked = false;
+    ZtTVWallDisplayHistory* history = nullptr;
+    QWidget* focusFrame = nullptr;
 };
 
 } // namespace ZtGUI

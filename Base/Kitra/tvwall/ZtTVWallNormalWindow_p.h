@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ZtTVWallItemData_p.h"
+#include "ZtTVWallNormalWindow.h"
+
+#include <QFont>
+#include <QPointer>
+
+class QGraphicsPixmapItem;
+
+namespace ZtGUI {
+
+class ZtTVWallNormalWindowPrivate
+{
+    Q_DECLARE_PUBLIC(ZtTVWallNormalWindow)
+
+public:
+    explicit ZtTVWallNormalWindowPrivate(ZtTVWallNormalWindow* window) : q_ptr(window) {}
+
+    static ZtTVWallNormalWindowPrivate* get(ZtTVWallNormalWindow* window) { return window->d_func(); }
+
+    /// Keeps the rectangle for Restore(), takes `scale` with the two states (free windows only),
+    /// places the window and reports it, however little it moved: undo puts a rectangle back
+    /// exactly, and a key steps by one pixel, which may be less than the precision.
+    void applyScale(const StructScaleRect& scale, bool maximizedState, bool fittedState);
+
+    ZtTVWallNormalWindow* q_ptr;
+    ZtTVWallNormalTitleItem* titleItem = nullptr;
+    StructScaleRect scale;
+    StructScaleRect savedScale;
+    double precision = kTVWallScalePrecision;
+    QString contentText;
+    QString shownContentText;     // contentText elided to the width it was last drawn at
+    qreal shownContentWidth = -1.0;
+    QFont contentFont;
+    bool maximized = false;
+    bool fitted = false;
+    bool volumeOn = false;
+    QGraphicsPixmapItem* buttons[8] = {};
+    bool titleShow = true;
+    bool releaseEnabled = true;
+    bool audioVisible = false;
+    QPointer<QGraphicsWidget> geometrySource;   // the parent whose resizes re-place the window
+
+    bool isFree() const { return scale.bFreeMode; }
+};
+
+} // namespace ZtGUI
