@@ -323,6 +323,25 @@
     </message>
 </context>
 <context>
+    <name>ZtGUI::ZtTVWallDisplayWnd</name>
+    <message>
+        <source>Maximise window</source>
+        <translation>Maximise window</translation>
+    </message>
+    <message>
+        <source>Restore window</source>
+        <translation>Restore window</translation>
+    </message>
+    <message>
+        <source>Resize window</source>
+        <translation>Resize window</translation>
+    </message>
+    <message>
+        <source>Move window(s)</source>
+        <translation>Move window(s)</translation>
+    </message>
+</context>
+<context>
     <name>ZtGUI::ZtTVWallNormalScreen</name>
     <message>
         <source>Window</source>
@@ -377,6 +396,26 @@
     <message>
         <source>Screen</source>
         <translation>Screen</translation>
+    </message>
+    <message>
+        <source>Resize window</source>
+        <translation>Resize window</translation>
+    </message>
+    <message>
+        <source>Move window(s)</source>
+        <translation>Move window(s)</translation>
+    </message>
+    <message>
+        <source>Restore window</source>
+        <translation>Restore window</translation>
+    </message>
+    <message>
+        <source>Maximise window</source>
+        <translation>Maximise window</translation>
+    </message>
+    <message>
+        <source>Fit window to cells</source>
+        <translation>Fit window to cells</translation>
     </message>
 </context>
 </TS>

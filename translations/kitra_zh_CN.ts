@@ -323,6 +323,25 @@
     </message>
 </context>
 <context>
+    <name>ZtGUI::ZtTVWallDisplayWnd</name>
+    <message>
+        <source>Maximise window</source>
+        <translation>最大化窗口</translation>
+    </message>
+    <message>
+        <source>Restore window</source>
+        <translation>还原窗口</translation>
+    </message>
+    <message>
+        <source>Resize window</source>
+        <translation>调整窗口大小</translation>
+    </message>
+    <message>
+        <source>Move window(s)</source>
+        <translation>移动窗口</translation>
+    </message>
+</context>
+<context>
     <name>ZtGUI::ZtTVWallNormalScreen</name>
     <message>
         <source>Window</source>
@@ -377,6 +396,26 @@
     <message>
         <source>Screen</source>
         <translation>屏幕</translation>
+    </message>
+    <message>
+        <source>Resize window</source>
+        <translation>调整窗口大小</translation>
+    </message>
+    <message>
+        <source>Move window(s)</source>
+        <translation>移动窗口</translation>
+    </message>
+    <message>
+        <source>Restore window</source>
+        <translation>还原窗口</translation>
+    </message>
+    <message>
+        <source>Maximise window</source>
+        <translation>最大化窗口</translation>
+    </message>
+    <message>
+        <source>Fit window to cells</source>
+        <translation>窗口适应单元格</translation>
     </message>
 </context>
 </TS>
