@@ -4,6 +4,8 @@
 #include "ZtTVWallNormalWnd.h"
 #include "ZtTVWallNormalWnd_p.h"
 
+#include "TVWallKeys_p.h"
+
 #include "ZtTVWallNormalScreen.h"
 #include "ZtTVWallNormalScreen_p.h"
 #include "ZtTVWallNormalUndo_p.h"
@@ -18,20 +20,8 @@ namespace ZtGUI {
 namespace {
 
 const int kKeyMoveId = 1;   // consecutive key moves of the same windows are one command
-const QColor kFocusFrame(24, 144, 255);
 
 using Target = QPair<ZtTVWallNormalWindow*, StructScaleRect>;
-
-QPoint arrowOf(int key)
-{
-    switch (key) {
-    case Qt::Key_Left: return QPoint(-1, 0);
-    case Qt::Key_Right: return QPoint(1, 0);
-    case Qt::Key_Up: return QPoint(0, -1);
-    case Qt::Key_Down: return QPoint(0, 1);
-    default: return QPoint();
-    }
-}
 
 // How far a group spanning [low, high] goes by `step` without leaving [0, 1]; never backwards.
 double clampedStep(double step, double low, double high)
@@ -75,7 +65,7 @@ void placeAll(ZtTVWallNormalWnd* wall, const QString& text, int mergeId, const Q
 bool ZtTVWallNormalWndPrivate::handleKey(const QKeyEvent* event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    const QPoint arrow = arrowOf(event->key());
+    const QPoint arrow = ArrowDirection(event->key());
     if (!arrow.isNull()) {
         if (modifiers == Qt::ControlModifier)
             resizeSelection(arrow);
@@ -258,7 +248,7 @@ void ZtTVWallNormalWnd::paintEvent(QPaintEvent* event)
     if (!hasFocus() || !d->keyboardFocus)
         return;
     QPainter painter(viewport());
-    painter.setPen(QPen(kFocusFrame, 1.0, Qt::SolidLine));
+    painter.setPen(QPen(FocusFrameColour(), 1.0, Qt::SolidLine));
     painter.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
 }
 

@@ -2,6 +2,7 @@
 #include "ZtTVWallDisplayWnd.h"
 #include "ZtTVWallDisplayWnd_p.h"
 
+#include "TVWallKeys_p.h"
 #include "ZtTVWallDisplayHistory_p.h"
 #include "ZtTVWallDisplayScreen.h"
 #include "ZtTVWallDisplayWindow.h"
@@ -34,22 +35,12 @@ protected:
     {
         Q_UNUSED(event);
         QPainter painter(this);
-        painter.setPen(QPen(QColor(24, 144, 255), 1));
+        painter.setPen(QPen(FocusFrameColour(), 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 };
 
-QPoint arrowStep(int key)
-{
-    switch (key) {
-    case Qt::Key_Left: return QPoint(-1, 0);
-    case Qt::Key_Right: return QPoint(1, 0);
-    case Qt::Key_Up: return QPoint(0, -1);
-    case Qt::Key_Down: return QPoint(0, 1);
-    default: return QPoint();
-    }
-}
 
 // A far edge moved by `delta`: growing stops at the screen's edge, shrinking at the smallest size,
 // and neither ever moves the edge the other way.
@@ -75,7 +66,7 @@ QList<QPointer<ZtTVWallDisplayWindow>> guarded(const QList<ZtTVWallDisplayWindow
 bool ZtTVWallDisplayWndPrivate::handleKey(int key, Qt::KeyboardModifiers modifiers)
 {
     const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
-    const QPoint step = arrowStep(key);
+    const QPoint step = ArrowDirection(key);
     if (!step.isNull()) {
         if (held == Qt::NoModifier || held == Qt::ShiftModifier)
             moveSelected(step, held == Qt::ShiftModifier);
