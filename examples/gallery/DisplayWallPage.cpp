@@ -4,12 +4,15 @@
 
 #include "ZtTVWallDisplayEagleEye.h"
 #include "ZtTVWallDisplayVideo.h"
+#include "ZtTVWallLayout.h"
 #include "ZtTVWallOperateWnd.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHash>
@@ -174,6 +177,16 @@ QWidget* DisplayWallPage::createControls()
     edit->addWidget(m_redoButton);
     edit->addStretch();
 
+    auto* save = new QPushButton(tr("Save layout"), box);
+    save->setObjectName(QStringLiteral("DisplayWallSaveLayout"));
+    connect(save, &QPushButton::clicked, this, &DisplayWallPage::saveLayout);
+    auto* load = new QPushButton(tr("Load layout"), box);
+    load->setObjectName(QStringLiteral("DisplayWallLoadLayout"));
+    connect(load, &QPushButton::clicked, this, &DisplayWallPage::loadLayout);
+    auto* layouts = new QHBoxLayout;
+    layouts->addWidget(save);
+    layouts->addWidget(load);
+
     auto* form = new QFormLayout(box);
     form->setContentsMargins(0, 0, 0, 0);
     form->addRow(tr("Wall"), m_mode);
@@ -182,6 +195,7 @@ QWidget* DisplayWallPage::createControls()
     form->addRow(deleteAll);
     form->addRow(hint);
     form->addRow(tr("Edit"), edit);
+    form->addRow(layouts);
     return box;
 }
 
@@ -230,14 +244,45 @@ void DisplayWallPage::connectUndo()
 int DisplayWallPage::openWindow(int screen, const StructScaleRect& scale)
 {
     const int window = m_wall->OpenWindow(screen, scale, QVariant(m_opened++));
+    attachVideo(screen, window);
+    return window;
+}
+
+void DisplayWallPage::attachVideo(int screen, int window)
+{
     auto* video = qobject_cast<ZtTVWallDisplayVideo*>(m_wall->GetWindowWidget(screen, window));
     if (!video)
-        return window;
+        return;
     const QString key = QStringLiteral("video-%1").arg(quintptr(video));
     videos().insert(key, video);
     video->SetRefreshCallback(&paintTestPattern, key);
     video->setProperty("state", m_opened % 4 == 0 ? QStringLiteral("request") : QString());
-    return window;
+}
+
+void DisplayWallPage::saveLayout()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save layout"), QString(), tr("Layouts (*.json)"));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    const bool saved = file.open(QIODevice::WriteOnly) && file.write(m_wall->GetLayout().toJson()) >= 0;
+    log(tr("Save layout"), saved ? path : tr("%1 cannot be written").arg(path));
+}
+
+// The wall rebuilds the saved layout; the host then attaches video to the new windows again.
+void DisplayWallPage::loadLayout()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Load layout"), QString(), tr("Layouts (*.json)"));
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    const ZtTVWallLayout layout = ZtTVWallLayout::fromJson(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    const QVector<QVector<int>> windows = layout.isValid() ? m_wall->ApplyLayout(layout) : QVector<QVector<int>>();
+    for (int screen = 0; screen < windows.size(); ++screen) {
+        for (int window : windows.at(screen))
+            attachVideo(screen, window);
+    }
+    log(tr("Load layout"), windows.isEmpty() ? tr("%1 holds no layout for this wall").arg(path) : path);
 }
 
 void DisplayWallPage::toggle(int screen, int window, bool (ZtTVWallOperateWnd::*get)(int, int) const,

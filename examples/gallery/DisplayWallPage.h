@@ -36,6 +36,11 @@ private:
     /// The wall of the current mode, built afresh: screens, windows and on-screen texts.
     void buildWall();
     int openWindow(int screen, const ZtGUI::StructScaleRect& scale);
+    /// Renders the test pattern into the window's video placeholder, as a host attaches video.
+    void attachVideo(int screen, int window);
+    /// The wall's layout to a JSON file the operator picks, and back.
+    void saveLayout();
+    void loadLayout();
     void toggle(int screen, int window, bool (ZtGUI::ZtTVWallOperateWnd::*get)(int, int) const,
                 void (ZtGUI::ZtTVWallOperateWnd::*set)(int, int, bool), const QString& name);
     void openOverview();
