@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Kitra set-up: ./kitra.sh demo | ./kitra.sh test [--sanitize] | ./kitra.sh docs
+# Kitra set-up: ./kitra.sh demo | ./kitra.sh test [--sanitize | --qt6] | ./kitra.sh docs
 #   demo  installs what is missing, builds, runs the gallery (without a display it renders every
 #         gallery page to PNG files instead);
-#   test  installs what is missing, builds, runs every test (--sanitize: ASan + UBSan build);
+#   test  installs what is missing, builds, runs every test (--sanitize: ASan + UBSan build;
+#         --qt6: the same against Qt 6 instead of Qt 5.15, in build-qt6);
 #   docs  installs Doxygen if missing and builds the API reference; an undocumented public member fails.
 set -euo pipefail
 
@@ -12,6 +13,9 @@ cd "$root"
 packages=(qtbase5-dev qtbase5-private-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools liblog4cpp5-dev
           xvfb xauth xdotool cmake g++ make pkg-config ccache fonts-dejavu-core fonts-wqy-microhei faketime
           doxygen)
+# Only a Qt 6 build asks for these.
+qt6_packages=(qt6-base-dev qt6-base-private-dev qt6-svg-dev qt6-5compat-dev qt6-tools-dev qt6-tools-dev-tools
+              qt6-l10n-tools libqt6svg6 qt6-qpa-plugins)
 
 install_missing() {
     local missing=() p
@@ -62,8 +66,13 @@ command=${1:-}
 shift || true
 case "$command" in
     test)
+        [ "${1:-}" = "--qt6" ] && packages+=("${qt6_packages[@]}")
         install_missing
-        if [ "${1:-}" = "--sanitize" ]; then
+        if [ "${1:-}" = "--qt6" ]; then
+            build "$root/build-qt6" -DCMAKE_BUILD_TYPE=Release -DQT_VERSION_MAJOR=6 -DKITRA_BUILD_BENCH=OFF
+            check_package "$root/build-qt6"
+            run_tests "$root/build-qt6"
+        elif [ "${1:-}" = "--sanitize" ]; then
             build "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DKITRA_SANITIZE=ON -DKITRA_BUILD_BENCH=OFF \
                   -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g"
             run_tests "$root/build-asan"
@@ -93,7 +102,7 @@ case "$command" in
         echo "kitra: API reference in $root/build-docs/html/index.html"
         ;;
     *)
-        echo "usage: ./kitra.sh demo | ./kitra.sh test [--sanitize] | ./kitra.sh docs" >&2
+        echo "usage: ./kitra.sh demo | ./kitra.sh test [--sanitize | --qt6] | ./kitra.sh docs" >&2
         exit 2
         ;;
 esac

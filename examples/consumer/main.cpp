@@ -31,7 +31,9 @@ int main(int argc, char* argv[])
     ZtGUI::ZtCalendar calendar;
     calendar.show();
 
-    QTimer::singleShot(0, &app, &QApplication::quit);
+    // exit() rather than quit(): Qt 6's quit() first asks every window to close, and a dialog that
+    // fades out refuses until its animation ends.
+    QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     app.exec();
 
     const bool ok = screen == 0 && window == 0 && wall.GetWindowCount(screen) == 1 && dialog.isVisible()

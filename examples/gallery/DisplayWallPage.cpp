@@ -367,7 +367,8 @@ void DisplayWallPage::openOverview()
         return;
     // A click on the folded overview's corner button opens it.
     const QPoint corner(overview->width() - 3, overview->height() - 3);
-    QMouseEvent release(QEvent::MouseButtonRelease, corner, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, corner, overview->mapToGlobal(corner), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(overview, &release);
 }
 

@@ -227,7 +227,7 @@ private slots:
         QSignalSpy hidden(b, &ZtDateTimeCalendar::SgnCalendarHide);
         QSignalSpy doubled(b, &ZtDateTimeCalendar::SgnCellDoubleClicked);
         KitraTest::doubleClick(dayGrid(start)->viewport(), centreOf(dayGrid(start), dayItem(start, 12)));
-        QCOMPARE(qMakePair(hidden.count(), doubled.count()), qMakePair(1, 1));
+        QCOMPARE(qMakePair(int(hidden.count()), int(doubled.count())), qMakePair(1, 1));
         QVERIFY(pairOf(*b)->isHidden() && !b->isChecked());
         b->SetSelDateWithUpdateEndTime(kFrom, kTo); // the end calendar takes the restrictions
         QVERIFY(dayEnabled(end, 16) && !dayEnabled(end, 17) && dayEnabled(start, 17));

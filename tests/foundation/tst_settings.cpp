@@ -97,7 +97,7 @@ private slots:
         for (const auto& line : lines) {
             writeIni("[G]\n" + line.first + "\n");
             const QVariant value = ZtSetting::GetInstance()->ReadValue("G", "v", 42);
-            QVERIFY(value.type() != QVariant::StringList);
+            QVERIFY(value.userType() != QMetaType::QStringList);
             QCOMPARE(value.toString(), line.second);
         }
         ZtSetting::GetInstance()->WriteValue("Dialog", "Size", QStringLiteral("300x200"));

@@ -71,6 +71,8 @@ QString problemIn(ZtTVWallOperateWnd* op)
 struct Opaque
 {
     int value = 0;
+    // Qt 6 compares variants of a custom type only through the type's own operator==.
+    bool operator==(const Opaque& other) const { return value == other.value; }
 };
 
 /// Two screens on a 3 x 4 grid; the second carries three windows whose stacking differs from

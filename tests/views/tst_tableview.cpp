@@ -180,7 +180,7 @@ private slots:
         Table t;
         QList<ZtVariantMap> items;
         for (const auto& name : {"Main stream", "Sub stream", "Third stream"})
-            items << ZtVariantMap{{Qt::DisplayRole, name}, {Qt::UserRole, 10 + items.size()}};
+            items << ZtVariantMap{{Qt::DisplayRole, name}, {Qt::UserRole, 10 + int(items.size())}};
         t.set(0, true, struTreeViewData::ComboBoxEditorRole);
         t.set(0, QVariant::fromValue(items), struTreeViewData::ComboBoxItemsRole);
         t.set(0, 1, struTreeViewData::ComboBoxIndexRole);

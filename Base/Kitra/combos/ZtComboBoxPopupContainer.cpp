@@ -1,6 +1,7 @@
 #include "ZtComboBoxPopupContainer.h"
 #include "ZtComboBoxPopupContainer_p.h"
 
+#include "KitraCompat_p.h"
 #include "KitraGuard_p.h"
 
 #include <QComboBox>
@@ -88,7 +89,7 @@ void ZtComboBoxPopupContainer::mousePressEvent(QMouseEvent* event)
     option.subControls = QStyle::SC_All;
     option.activeSubControls = QStyle::SC_ComboBoxArrow;
     const QStyle::SubControl hit = combo->style()->hitTestComplexControl(
-        QStyle::CC_ComboBox, &option, combo->mapFromGlobal(event->globalPos()), combo);
+        QStyle::CC_ComboBox, &option, combo->mapFromGlobal(KitraCompat::EventGlobalPos(event)), combo);
     // The press that closes the pop-up over its own combo box must not reach the combo box
     // again, or it would reopen the pop-up at once; a press anywhere else still goes through.
     const bool onOpener = combo->isEditable() ? hit == QStyle::SC_ComboBoxArrow : hit != QStyle::SC_None;

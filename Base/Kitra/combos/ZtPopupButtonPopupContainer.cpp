@@ -1,6 +1,8 @@
 #include "ZtPopupButtonPopupContainer.h"
 #include "ZtPopupButtonPopupContainer_p.h"
 
+#include "KitraCompat_p.h"
+
 #include <QMouseEvent>
 #include <QStyleOptionToolButton>
 #include <QToolButton>
@@ -67,7 +69,7 @@ void ZtPopupButtonPopupContainer::mousePressEvent(QMouseEvent* event)
         option.initFrom(button);
         option.subControls = QStyle::SC_All;
         const QStyle::SubControl hit = button->style()->hitTestComplexControl(
-            QStyle::CC_ToolButton, &option, button->mapFromGlobal(event->globalPos()), button);
+            QStyle::CC_ToolButton, &option, button->mapFromGlobal(KitraCompat::EventGlobalPos(event)), button);
         // The press that closes the pop-up over its button must not reach the button again,
         // or it would reopen the pop-up at once.
         setAttribute(Qt::WA_NoMouseReplay, hit == QStyle::SC_ToolButton);

@@ -1,5 +1,7 @@
 #include "ZtPopupReplayFilter_p.h"
 
+#include "KitraCompat_p.h"
+
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -16,7 +18,7 @@ ZtPopupReplayFilter::ZtPopupReplayFilter(QWidget* button, QWidget* popup)
 bool ZtPopupReplayFilter::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_popup && event->type() == QEvent::MouseButtonPress) {
-        const QPoint global = static_cast<QMouseEvent*>(event)->globalPos();
+        const QPoint global = KitraCompat::EventGlobalPos(static_cast<QMouseEvent*>(event));
         m_popup->setAttribute(Qt::WA_NoMouseReplay, m_button->rect().contains(m_button->mapFromGlobal(global)));
     }
     return false;

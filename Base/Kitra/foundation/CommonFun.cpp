@@ -1,6 +1,8 @@
 #include "CommonFun.h"
 #include "CommonFun_p.h"
 
+#include "KitraCompat_p.h"
+
 #include "ZtDir.h"
 #include "ZtFile.h"
 
@@ -52,7 +54,7 @@ int graphemeBoundaryAtOrBefore(const QString& text, int position)
         return text.size();
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     finder.setPosition(position);
-    return finder.isAtBoundary() ? position : std::max(0, finder.toPreviousBoundary());
+    return finder.isAtBoundary() ? position : std::max(0, int(finder.toPreviousBoundary()));
 }
 
 // The longest prefix, ending on a whole character, whose encoding fits the budget. The encoded
@@ -64,7 +66,7 @@ QString cutToByteBudget(const QString& text, int maxBytes, Encode encodedSize)
     if (maxBytes <= 0)
         return QString();
     int fits = 0;
-    int tooLong = std::min(text.size(), maxBytes) + 1;
+    int tooLong = std::min(int(text.size()), maxBytes) + 1;
     while (tooLong - fits > 1) {
         const int mid = fits + (tooLong - fits) / 2;
         if (encodedSize(text.left(mid)) <= maxBytes)
@@ -173,7 +175,7 @@ QString CommonFun::GetUtf8ValidByteLenString(const QString& text, int maxBytes)
 
 QString CommonFun::GetLocal8BitValidByteLenString(const QString& text, int maxBytes)
 {
-    return cutToByteBudget(text, maxBytes, [](const QString& s) { return s.toLocal8Bit().size(); });
+    return cutToByteBudget(text, maxBytes, [](const QString& s) { return KitraCompat::ToLocal8Bit(s).size(); });
 }
 
 bool CommonFun::IsQStrEmpty(const QString& text)
@@ -194,7 +196,7 @@ QString ConvertToUnicode(const char* bytes, const char* codecName)
 QByteArray ConvertFromUnicode(const QString& text, const char* codecName)
 {
     QTextCodec* codec = codecName ? QTextCodec::codecForName(codecName) : nullptr;
-    return codec ? codec->fromUnicode(text) : text.toLocal8Bit();
+    return codec ? codec->fromUnicode(text) : KitraCompat::ToLocal8Bit(text);
 }
 
 QString ConvertWarpText(const QFontMetrics& metrics, const QString& text, int width)

@@ -51,7 +51,7 @@ QVariant ZtSetting::ReadValue(const QString& group, const QString& key, const QV
 {
     const QVariant value = this->value(composedKey(group, key), defaultValue);
     // An unquoted INI value holding commas reads as a list; callers want the text as written.
-    if (value.type() == QVariant::StringList)
+    if (value.userType() == QMetaType::QStringList)
         return value.toStringList().join(QLatin1Char(','));
     return value;
 }

@@ -31,7 +31,7 @@ QString PicButton::getPicName() const
     return d->picName;
 }
 
-void PicButton::enterEvent(QEvent* /*event*/)
+void PicButton::enterEvent(KitraEnterEvent* /*event*/)
 {
     Q_D(PicButton);
     d->state = PicButtonPrivate::Hover;

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <QScopedPointer>
+#include "KitraCompat.h"
 #include "KitraExport.h"
 
 class PicButtonPrivate;
@@ -28,7 +29,7 @@ public:
 
 protected:
     /// Shows the hover picture.
-    void enterEvent(QEvent* event) override;
+    void enterEvent(KitraEnterEvent* event) override;
     /// Shows the idle picture.
     void leaveEvent(QEvent* event) override;
     /// A left press shows the pressed picture.

@@ -23,7 +23,7 @@ void WPushButton::SetIcon(QIcon* const icons, int count)
         d->icons[i] = icons[i];
 }
 
-void WPushButton::enterEvent(QEvent* /*event*/)
+void WPushButton::enterEvent(KitraEnterEvent* /*event*/)
 {
     Q_D(WPushButton);
     setIcon(d->icons[1]);

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <QScopedPointer>
+#include "KitraCompat.h"
 #include "KitraExport.h"
 
 namespace ZtGUI {
@@ -26,7 +27,7 @@ public:
 
 protected:
     /// Shows the hovered icon.
-    void enterEvent(QEvent* event) override;
+    void enterEvent(KitraEnterEvent* event) override;
     /// Shows the outside icon.
     void leaveEvent(QEvent* event) override;
 

@@ -15,6 +15,7 @@
 #include <QVector>
 #include <algorithm>
 #include "KitraGuard_p.h"
+#include "KitraCompat_p.h"
 #include "ZtTipLabel.h"
 
 namespace ZtGUI {
@@ -269,7 +270,7 @@ qint64 ZtLineEdit::byteLength(const QString& text) const
 {
     Q_D(const ZtLineEdit);
     if (d->codeType != CodeTypeWideAscii && d->codeType != CodeTypeUtf8)
-        return text.toLocal8Bit().size();
+        return KitraCompat::ToLocal8Bit(text).size();
     const qint64 units = text.size();
     qint64 ascii = 0;
     for (const QChar c : text) {

@@ -1,5 +1,7 @@
 #include "ZtTVWallLayout.h"
 
+#include "KitraCompat_p.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -199,7 +201,7 @@ bool decodeFromText(const QJsonValue& value, int type, QVariant& out)
         return true;
     }
     out = value.toString();
-    return out.convert(type);
+    return KitraCompat::Convert(out, type);
 }
 
 bool decodeNumber(const QJsonValue& value, int type, QVariant& out)
@@ -207,7 +209,7 @@ bool decodeNumber(const QJsonValue& value, int type, QVariant& out)
     if (!value.isDouble())
         return false;
     out = value.toDouble();
-    return out.convert(type);
+    return KitraCompat::Convert(out, type);
 }
 
 bool decodePlain(const QJsonValue& value, int type, QVariant& out)
@@ -239,7 +241,7 @@ bool decodeVariant(const QJsonValue& json, QVariant& out)
         return true;
     }
     const QJsonObject object = json.toObject();
-    const int type = QMetaType::type(object.value(QStringLiteral("type")).toString().toLatin1());
+    const int type = KitraCompat::MetaTypeId(object.value(QStringLiteral("type")).toString().toLatin1());
     return json.isObject() && decodePlain(object.value(QStringLiteral("value")), type, out);
 }
 

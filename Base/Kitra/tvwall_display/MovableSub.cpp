@@ -1,6 +1,7 @@
 #include "MovableSub.h"
 #include "MovableSub_p.h"
 
+#include "KitraCompat_p.h"
 #include "KitraGuard_p.h"
 
 #include <QMouseEvent>
@@ -85,7 +86,7 @@ void MovableSub::mousePressEvent(QMouseEvent* event)
         return;
     trace("[Debug OSD] [MovableSub::mousePressEvent] this->parentWidget() = %02x.", parentWidget());
     raise();
-    d->lastGlobal = event->globalPos();
+    d->lastGlobal = KitraCompat::EventGlobalPos(event);
     d->region = d->regionAt(mapToParent(event->pos()), geometry());
     d->moving = d->region == 1;
     d->resizing = d->region > 1;
@@ -96,7 +97,7 @@ void MovableSub::mouseMoveEvent(QMouseEvent* event)
 {
     Q_D(MovableSub);
     event->accept();
-    const QPoint delta = event->globalPos() - d->lastGlobal;
+    const QPoint delta = KitraCompat::EventGlobalPos(event) - d->lastGlobal;
     const QRect area = parentWidget() ? parentWidget()->rect() : QRect();
     if (d->moving) {
         QRect g = geometry().translated(delta);
@@ -116,7 +117,7 @@ void MovableSub::mouseMoveEvent(QMouseEvent* event)
         d->region = d->regionAt(mapToParent(event->pos()), geometry());
         setCursor(cursorOf(d->region));
     }
-    d->lastGlobal = event->globalPos();
+    d->lastGlobal = KitraCompat::EventGlobalPos(event);
 }
 
 void MovableSub::mouseReleaseEvent(QMouseEvent* event)

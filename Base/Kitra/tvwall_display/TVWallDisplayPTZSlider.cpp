@@ -2,6 +2,7 @@
 #include "TVWallDisplayPTZSlider_p.h"
 
 #include "CommonFun.h"
+#include "KitraCompat_p.h"
 #include "KitraGuard_p.h"
 
 #include <QMouseEvent>
@@ -65,7 +66,7 @@ bool TVWallDisplayPTZSlider::eventFilter(QObject* watched, QEvent* event)
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (!(mouse->buttons() & Qt::LeftButton))
             return false;
-        const int top = qBound(kTopmost, mapFromGlobal(mouse->globalPos()).y() - d->grabOffset, kLowest);
+        const int top = qBound(kTopmost, mapFromGlobal(KitraCompat::EventGlobalPos(mouse)).y() - d->grabOffset, kLowest);
         d->handle->move(d->handle->x(), top);
         update();
         const int value = valueAt(top);

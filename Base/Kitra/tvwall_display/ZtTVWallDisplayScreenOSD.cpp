@@ -3,6 +3,7 @@
 #include "ZtTVWallDisplayScreen_p.h"
 
 #include "KitraGuard_p.h"
+#include "KitraCompat_p.h"
 #include "MovableSub.h"
 #include "QOSDShowLabel.h"
 
@@ -110,7 +111,7 @@ void ZtTVWallDisplayScreenPrivate::layoutOSD()
         entry.sub->setGeometry(int(r.iLeft * double(width) / kOSDUnits + 0.5),
                                int(r.iTop * double(height) / kOSDUnits + 0.5), w, h);
 
-        const QString text = QString::fromLocal8Bit(info.strText.c_str());
+        const QString text = KitraCompat::FromLocal8Bit(info.strText.c_str());
         const int lineHeight = h / (1 + text.count(QLatin1Char('\n')));
         // Qt refuses a pixel size below 1 (a zero scale or a text squeezed to nothing).
         const int fontSize = qMax(1, (lineHeight < w ? lineHeight : w) * info.cFontScale / 100);

@@ -1,6 +1,8 @@
 #include "ZtTVWallDisplayVideo.h"
 #include "ZtTVWallDisplayVideo_p.h"
 
+#include "KitraCompat_p.h"
+
 #include <QPainter>
 
 namespace ZtGUI {
@@ -45,7 +47,7 @@ void ZtTVWallDisplayVideo::InvokeRefreshCallback()
     if (address == 0 || param.isEmpty())
         return;
     const auto callback = reinterpret_cast<RefreshCallback>(static_cast<quintptr>(address));
-    callback(param.toLocal8Bit().constData());
+    callback(KitraCompat::ToLocal8Bit(param).constData());
 }
 
 void ZtTVWallDisplayVideo::paintEvent(QPaintEvent* event)
@@ -67,7 +69,7 @@ void ZtTVWallDisplayVideo::paintEvent(QPaintEvent* event)
     painter.drawText(rect(), Qt::AlignCenter, painter.fontMetrics().elidedText(text, Qt::ElideRight, width()));
 }
 
-void ZtTVWallDisplayVideo::enterEvent(QEvent* event)
+void ZtTVWallDisplayVideo::enterEvent(KitraEnterEvent* event)
 {
     setCursor(Qt::ArrowCursor);
     QWidget::enterEvent(event);

@@ -2,6 +2,7 @@
 
 #include <QScopedPointer>
 #include <QWidget>
+#include "KitraCompat.h"
 #include "KitraExport.h"
 
 namespace ZtGUI {
@@ -38,7 +39,7 @@ protected:
     /// Paints the status text for "state" ("Requesting stream...", "Timeout" or nothing), centred.
     void paintEvent(QPaintEvent* event) override;
     /// Shows the arrow cursor over the video.
-    void enterEvent(QEvent* event) override;
+    void enterEvent(KitraEnterEvent* event) override;
 
 private:
     QScopedPointer<ZtTVWallDisplayVideoPrivate> d_ptr;

@@ -4,6 +4,7 @@
 #include <QHoverEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include "KitraCompat_p.h"
 #include "KitraGuard_p.h"
 #include "ZtBaseViewItemDelegate.h"
 #include "ZtHeaderView.h"
@@ -31,7 +32,12 @@ void invokeOnDelegate(QAbstractItemDelegate* delegate, const char* signature, Ar
 QStyleOptionViewItem ZtBaseViewPrivate::optionAt(const QPoint& pos, QModelIndex* index) const
 {
     Q_Q(const ZtBaseView);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    QStyleOptionViewItem option;
+    q->initViewItemOption(&option);
+#else
     QStyleOptionViewItem option = q->viewOptions();
+#endif
     *index = q->indexAt(pos);
     option.rect = q->visualRect(*index);
     return option;
@@ -44,7 +50,7 @@ bool ZtBaseViewPrivate::routeMouse(QMouseEvent* event)
     QModelIndex index;
     const QStyleOptionViewItem option = optionAt(event->pos(), &index);
     struTreeViewData::ZtItemDataRole role = struTreeViewData::NoneRole;
-    invokeOnDelegate(q->itemDelegate(index), "mouseEvent(QMouseEvent*,QAbstractItemView*,QStyleOptionViewItem,QModelIndex)",
+    invokeOnDelegate(KitraCompat::DelegateFor(q, index), "mouseEvent(QMouseEvent*,QAbstractItemView*,QStyleOptionViewItem,QModelIndex)",
                      Q_RETURN_ARG(struTreeViewData::ZtItemDataRole, role), Q_ARG(QMouseEvent*, event),
                      Q_ARG(QAbstractItemView*, view), Q_ARG(QStyleOptionViewItem, option), Q_ARG(QModelIndex, index));
     if (event->type() != QEvent::MouseButtonRelease || !q->isEnabled())
@@ -63,8 +69,8 @@ void ZtBaseViewPrivate::routeHover(QHoverEvent* event)
     Q_Q(ZtBaseView);
     QAbstractItemView* const view = q;
     QModelIndex index;
-    const QStyleOptionViewItem option = optionAt(event->pos(), &index);
-    invokeOnDelegate(q->itemDelegate(index), "hoverEvent(QHoverEvent*,QAbstractItemView*,QStyleOptionViewItem,QModelIndex)",
+    const QStyleOptionViewItem option = optionAt(KitraCompat::EventPos(event), &index);
+    invokeOnDelegate(KitraCompat::DelegateFor(q, index), "hoverEvent(QHoverEvent*,QAbstractItemView*,QStyleOptionViewItem,QModelIndex)",
                      Q_ARG(QHoverEvent*, event), Q_ARG(QAbstractItemView*, view), Q_ARG(QStyleOptionViewItem, option),
                      Q_ARG(QModelIndex, index));
 }

@@ -17,7 +17,7 @@ constexpr int BoxWidth = 18;
 QFont sectionFont(QFont font)
 {
     font.setPointSize(9);
-    font.setWeight(75);
+    font.setWeight(QFont::Bold);
     return font;
 }
 } // namespace

@@ -1,6 +1,8 @@
 #include "ZtTableViewItemDelegate.h"
 #include "ZtTableViewItemDelegate_p.h"
 
+#include "KitraCompat_p.h"
+
 #include <QHelpEvent>
 #include <QHoverEvent>
 #include <QLineEdit>
@@ -311,10 +313,10 @@ void ZtTableViewItemDelegate::hoverEvent(QHoverEvent* pHoverEvent, QAbstractItem
     Q_D(ZtTableViewItemDelegate);
     if (!pHoverEvent || !pView)
         return;
-    d->mouse = pHoverEvent->type() == QEvent::HoverLeave ? QPoint(-1, -1) : pHoverEvent->pos();
+    d->mouse = pHoverEvent->type() == QEvent::HoverLeave ? QPoint(-1, -1) : KitraCompat::EventPos(pHoverEvent);
     Qt::CursorShape shape = Qt::ArrowCursor;
     if (pHoverEvent->type() == QEvent::HoverMove && miItem.isValid()) {
-        const Role role = CheckMouse(pHoverEvent->pos(), optionItem, miItem);
+        const Role role = CheckMouse(KitraCompat::EventPos(pHoverEvent), optionItem, miItem);
         bool hand = miItem.data(struTreeViewData::HandCursorRole).isValid();
         if (role != struTreeViewData::NoneRole) {
             const int enabledRole = struTreeViewData::Pixmap1EnabledRole + (role - struTreeViewData::Pixmap1Role);

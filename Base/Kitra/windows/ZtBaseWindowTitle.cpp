@@ -1,6 +1,7 @@
 #include "ZtBaseWindowTitle.h"
 #include "ZtBaseWindowTitle_p.h"
 
+#include "KitraCompat_p.h"
 #include "ZtPoint.h"
 
 #include <QMouseEvent>
@@ -135,7 +136,7 @@ void ZtBaseWindowTitle::mouseMoveEvent(QMouseEvent* event)
         return;
     const bool pressed = d->pressPos.x() != -1 && d->pressPos.y() != -1;
     if (d->stretchState == STRETCH_NONE && pressed)
-        top->move(ZtPoint::GetDesktopAvailablePoint(event->globalPos()) - d->pressPos);
+        top->move(ZtPoint::GetDesktopAvailablePoint(KitraCompat::EventGlobalPos(event)) - d->pressPos);
     if (IsMaximized(top))
         return;
     if (d->stretching) {

@@ -2,6 +2,7 @@
 #include "CommonFun_p.h"
 #include "ZtDialog_p.h"
 
+#include "KitraCompat_p.h"
 #include "ShadowEffect.h"
 #include "ZtDialogFlash.h"
 #include "ZtDialogTitle.h"
@@ -9,7 +10,6 @@
 #include "ZtSetting.h"
 
 #include <QApplication>
-#include <QDesktopWidget>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -146,7 +146,7 @@ void ZtDialogPrivate::restoreSize(const QSize& size)
 {
     Q_Q(ZtDialog);
     ZtSetting config(configPath());
-    config.setIniCodec("UTF-8");
+    KitraCompat::UseUtf8(config);
     const QString section = configSection(dialogName);
     const QVariant width = config.ReadValue(section, QStringLiteral("width"), QVariant());
     const QVariant height = config.ReadValue(section, QStringLiteral("height"), QVariant());
@@ -163,7 +163,7 @@ void ZtDialogPrivate::storeSize()
 {
     Q_Q(ZtDialog);
     ZtSetting config(configPath());
-    config.setIniCodec("UTF-8");
+    KitraCompat::UseUtf8(config);
     const QString section = configSection(dialogName);
     config.WriteValue(section, QStringLiteral("width"), q->width());
     config.sync();
@@ -419,8 +419,8 @@ bool ZtDialog::GetSupportStretch()
 
 void ZtDialog::moveToCenter()
 {
-    const QWidget* desktop = QApplication::desktop();
-    move((desktop->width() - width()) / 2, (desktop->height() - height()) / 2);
+    const QSize desktop = KitraCompat::DesktopSize();
+    move((desktop.width() - width()) / 2, (desktop.height() - height()) / 2);
 }
 
 void ZtDialog::QuitExec()
@@ -525,7 +525,7 @@ void ZtDialog::mousePressEvent(QMouseEvent* event)
     if (d->supportStretch && d->stretchState != ZtBaseWindowTitle::STRETCH_NONE
         && event->button() == Qt::LeftButton) {
         d->pressed = true;
-        d->pressPoint = event->globalPos();
+        d->pressPoint = KitraCompat::EventGlobalPos(event);
         d->startGeometry = geometry();
     }
     QDialog::mousePressEvent(event);
@@ -544,7 +544,7 @@ void ZtDialog::mouseMoveEvent(QMouseEvent* event)
     Q_D(ZtDialog);
     if (d->supportStretch && !d->ui.pDialogTitle->IsMaximized(this)) {
         if (d->pressed) {
-            d->currentPoint = event->globalPos();
+            d->currentPoint = KitraCompat::EventGlobalPos(event);
             d->stretch();
         } else {
             d->stretchState = d->regions.stateAt(event->pos());

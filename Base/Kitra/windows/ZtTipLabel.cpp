@@ -2,7 +2,9 @@
 #include "ZtTipLabel_p.h"
 
 #include <QApplication>
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 #include <QDesktopWidget>
+#endif
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -37,7 +39,11 @@ ZtTipLabel* ZtTipLabel::Instance()
 {
     static QPointer<ZtTipLabel> instance;
     if (!instance)
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
         instance = new ZtTipLabel(QApplication::desktop());
+#else
+        instance = new ZtTipLabel(nullptr);     // a window of its own: Qt 6 has no desktop widget
+#endif
     return instance;
 }
 
