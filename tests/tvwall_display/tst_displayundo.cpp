@@ -275,7 +275,12 @@ private slots:
         wall()->SetSelectedScreenIndex(kScreen);
         const Rows start = scales();
         const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier};
-        for (int step = 0; step < 300; ++step) {
+#ifdef KITRA_SANITIZED
+        const int steps = 60;       // each step is several times slower under the sanitizers
+#else
+        const int steps = 300;
+#endif
+        for (int step = 0; step < steps; ++step) {
             ZtTVWallDisplayWindow* w = m_host->window(kScreen, random.bounded(3));
             const QPoint from = w->mapToGlobal(QPoint(20, 20));
             const QPoint by(random.bounded(-150, 150), random.bounded(-80, 80));
