@@ -57,6 +57,17 @@
     </message>
 </context>
 <context>
+    <name>ZtGUI::TVWallDisplayPTZSlider</name>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Drag to set the PTZ speed</source>
+        <translation>Drag to set the PTZ speed</translation>
+    </message>
+</context>
+<context>
     <name>ZtGUI::ZtCalendar</name>
     <message>
         <source>Jan</source>
@@ -235,6 +246,14 @@
         <source>Show More</source>
         <translation>Show More</translation>
     </message>
+    <message>
+        <source>More</source>
+        <translation>More</translation>
+    </message>
+    <message>
+        <source>Show the title buttons that do not fit</source>
+        <translation>Show the title buttons that do not fit</translation>
+    </message>
 </context>
 <context>
     <name>ZtGUI::ZtTVWallDisplayVideo</name>
@@ -321,6 +340,178 @@
         <source>Window too small to open ptz.</source>
         <translation>Window too small to open ptz.</translation>
     </message>
+    <message>
+        <source>Tour</source>
+        <translation>Tour</translation>
+    </message>
+    <message>
+        <source>Ask to start or stop the window&apos;s tour</source>
+        <translation>Ask to start or stop the window&apos;s tour</translation>
+    </message>
+    <message>
+        <source>PTZ</source>
+        <translation>PTZ</translation>
+    </message>
+    <message>
+        <source>Show or hide the pan, tilt and zoom controls</source>
+        <translation>Show or hide the pan, tilt and zoom controls</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Lock</translation>
+    </message>
+    <message>
+        <source>Ask to lock or unlock the window</source>
+        <translation>Ask to lock or unlock the window</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Ask to turn the window&apos;s sound on or off</source>
+        <translation>Ask to turn the window&apos;s sound on or off</translation>
+    </message>
+    <message>
+        <source>Fit to cells</source>
+        <translation>Fit to cells</translation>
+    </message>
+    <message>
+        <source>Ask to snap the window to the screen&apos;s cells or free it</source>
+        <translation>Ask to snap the window to the screen&apos;s cells or free it</translation>
+    </message>
+    <message>
+        <source>Maximise</source>
+        <translation>Maximise</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the window, or restore it</source>
+        <translation>Fill the screen with the window, or restore it</translation>
+    </message>
+    <message>
+        <source>Ask to close the window</source>
+        <translation>Ask to close the window</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Turn the camera up</source>
+        <translation>Turn the camera up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Turn the camera down</source>
+        <translation>Turn the camera down</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Turn the camera left</source>
+        <translation>Turn the camera left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Turn the camera right</source>
+        <translation>Turn the camera right</translation>
+    </message>
+    <message>
+        <source>Up left</source>
+        <translation>Up left</translation>
+    </message>
+    <message>
+        <source>Turn the camera up and left</source>
+        <translation>Turn the camera up and left</translation>
+    </message>
+    <message>
+        <source>Down left</source>
+        <translation>Down left</translation>
+    </message>
+    <message>
+        <source>Turn the camera down and left</source>
+        <translation>Turn the camera down and left</translation>
+    </message>
+    <message>
+        <source>Up right</source>
+        <translation>Up right</translation>
+    </message>
+    <message>
+        <source>Turn the camera up and right</source>
+        <translation>Turn the camera up and right</translation>
+    </message>
+    <message>
+        <source>Down right</source>
+        <translation>Down right</translation>
+    </message>
+    <message>
+        <source>Turn the camera down and right</source>
+        <translation>Turn the camera down and right</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>Zoom the camera in</source>
+        <translation>Zoom the camera in</translation>
+    </message>
+    <message>
+        <source>Focus near</source>
+        <translation>Focus near</translation>
+    </message>
+    <message>
+        <source>Focus the camera nearer</source>
+        <translation>Focus the camera nearer</translation>
+    </message>
+    <message>
+        <source>Open aperture</source>
+        <translation>Open aperture</translation>
+    </message>
+    <message>
+        <source>Open the camera&apos;s aperture</source>
+        <translation>Open the camera&apos;s aperture</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom out</translation>
+    </message>
+    <message>
+        <source>Zoom the camera out</source>
+        <translation>Zoom the camera out</translation>
+    </message>
+    <message>
+        <source>Focus far</source>
+        <translation>Focus far</translation>
+    </message>
+    <message>
+        <source>Focus the camera farther</source>
+        <translation>Focus the camera farther</translation>
+    </message>
+    <message>
+        <source>Close aperture</source>
+        <translation>Close aperture</translation>
+    </message>
+    <message>
+        <source>Close the camera&apos;s aperture</source>
+        <translation>Close the camera&apos;s aperture</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Show or hide the PTZ speed slider</source>
+        <translation>Show or hide the PTZ speed slider</translation>
+    </message>
 </context>
 <context>
     <name>ZtGUI::ZtTVWallDisplayWnd</name>
@@ -339,6 +530,22 @@
     <message>
         <source>Move window(s)</source>
         <translation>Move window(s)</translation>
+    </message>
+    <message>
+        <source>Left %1, top %2, right %3, bottom %4</source>
+        <translation>Left %1, top %2, right %3, bottom %4</translation>
+    </message>
+    <message>
+        <source>Window %1 on screen %2</source>
+        <translation>Window %1 on screen %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Screen %1</source>
+        <translation>Screen %1</translation>
     </message>
 </context>
 <context>
@@ -416,6 +623,58 @@
     <message>
         <source>Fit window to cells</source>
         <translation>Fit window to cells</translation>
+    </message>
+    <message>
+        <source>Left %1, top %2, right %3, bottom %4</source>
+        <translation>Left %1, top %2, right %3, bottom %4</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Ask to close the window</source>
+        <translation>Ask to close the window</translation>
+    </message>
+    <message>
+        <source>Maximise</source>
+        <translation>Maximise</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the window, or restore it</source>
+        <translation>Fill the screen with the window, or restore it</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Ask to turn the window&apos;s sound on or off</source>
+        <translation>Ask to turn the window&apos;s sound on or off</translation>
+    </message>
+    <message>
+        <source>Fit to cells</source>
+        <translation>Fit to cells</translation>
+    </message>
+    <message>
+        <source>Snap the window to whole grid cells, or restore it</source>
+        <translation>Snap the window to whole grid cells, or restore it</translation>
+    </message>
+    <message>
+        <source>TV wall</source>
+        <translation>TV wall</translation>
+    </message>
+    <message>
+        <source>Screen %1</source>
+        <translation>Screen %1</translation>
+    </message>
+    <message>
+        <source>Window %1 on screen %2</source>
+        <translation>Window %1 on screen %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

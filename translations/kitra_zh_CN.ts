@@ -57,6 +57,17 @@
     </message>
 </context>
 <context>
+    <name>ZtGUI::TVWallDisplayPTZSlider</name>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Drag to set the PTZ speed</source>
+        <translation>拖动以设置云台速度</translation>
+    </message>
+</context>
+<context>
     <name>ZtGUI::ZtCalendar</name>
     <message>
         <source>Jan</source>
@@ -235,6 +246,14 @@
         <source>Show More</source>
         <translation>更多</translation>
     </message>
+    <message>
+        <source>More</source>
+        <translation>更多</translation>
+    </message>
+    <message>
+        <source>Show the title buttons that do not fit</source>
+        <translation>显示放不下的标题栏按钮</translation>
+    </message>
 </context>
 <context>
     <name>ZtGUI::ZtTVWallDisplayVideo</name>
@@ -321,6 +340,178 @@
         <source>Window too small to open ptz.</source>
         <translation>窗口太小，无法打开云台控制。</translation>
     </message>
+    <message>
+        <source>Tour</source>
+        <translation>轮巡</translation>
+    </message>
+    <message>
+        <source>Ask to start or stop the window&apos;s tour</source>
+        <translation>请求开始或停止窗口轮巡</translation>
+    </message>
+    <message>
+        <source>PTZ</source>
+        <translation>云台</translation>
+    </message>
+    <message>
+        <source>Show or hide the pan, tilt and zoom controls</source>
+        <translation>显示或隐藏云台控制</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>锁定</translation>
+    </message>
+    <message>
+        <source>Ask to lock or unlock the window</source>
+        <translation>请求锁定或解锁窗口</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Ask to turn the window&apos;s sound on or off</source>
+        <translation>请求打开或关闭窗口声音</translation>
+    </message>
+    <message>
+        <source>Fit to cells</source>
+        <translation>适配单元格</translation>
+    </message>
+    <message>
+        <source>Ask to snap the window to the screen&apos;s cells or free it</source>
+        <translation>请求将窗口对齐到屏幕单元格或取消对齐</translation>
+    </message>
+    <message>
+        <source>Maximise</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the window, or restore it</source>
+        <translation>窗口铺满屏幕，或还原</translation>
+    </message>
+    <message>
+        <source>Ask to close the window</source>
+        <translation>请求关闭窗口</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Turn the camera up</source>
+        <translation>摄像机向上转</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Turn the camera down</source>
+        <translation>摄像机向下转</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Turn the camera left</source>
+        <translation>摄像机向左转</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Turn the camera right</source>
+        <translation>摄像机向右转</translation>
+    </message>
+    <message>
+        <source>Up left</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>Turn the camera up and left</source>
+        <translation>摄像机向左上转</translation>
+    </message>
+    <message>
+        <source>Down left</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>Turn the camera down and left</source>
+        <translation>摄像机向左下转</translation>
+    </message>
+    <message>
+        <source>Up right</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>Turn the camera up and right</source>
+        <translation>摄像机向右上转</translation>
+    </message>
+    <message>
+        <source>Down right</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>Turn the camera down and right</source>
+        <translation>摄像机向右下转</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom the camera in</source>
+        <translation>摄像机变倍放大</translation>
+    </message>
+    <message>
+        <source>Focus near</source>
+        <translation>近焦</translation>
+    </message>
+    <message>
+        <source>Focus the camera nearer</source>
+        <translation>摄像机向近处聚焦</translation>
+    </message>
+    <message>
+        <source>Open aperture</source>
+        <translation>光圈开大</translation>
+    </message>
+    <message>
+        <source>Open the camera&apos;s aperture</source>
+        <translation>开大摄像机光圈</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Zoom the camera out</source>
+        <translation>摄像机变倍缩小</translation>
+    </message>
+    <message>
+        <source>Focus far</source>
+        <translation>远焦</translation>
+    </message>
+    <message>
+        <source>Focus the camera farther</source>
+        <translation>摄像机向远处聚焦</translation>
+    </message>
+    <message>
+        <source>Close aperture</source>
+        <translation>光圈关小</translation>
+    </message>
+    <message>
+        <source>Close the camera&apos;s aperture</source>
+        <translation>关小摄像机光圈</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Show or hide the PTZ speed slider</source>
+        <translation>显示或隐藏云台速度滑块</translation>
+    </message>
 </context>
 <context>
     <name>ZtGUI::ZtTVWallDisplayWnd</name>
@@ -339,6 +530,22 @@
     <message>
         <source>Move window(s)</source>
         <translation>移动窗口</translation>
+    </message>
+    <message>
+        <source>Left %1, top %2, right %3, bottom %4</source>
+        <translation>左 %1，上 %2，右 %3，下 %4</translation>
+    </message>
+    <message>
+        <source>Window %1 on screen %2</source>
+        <translation>屏幕 %2 上的窗口 %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Screen %1</source>
+        <translation>屏幕 %1</translation>
     </message>
 </context>
 <context>
@@ -416,6 +623,58 @@
     <message>
         <source>Fit window to cells</source>
         <translation>窗口适应单元格</translation>
+    </message>
+    <message>
+        <source>Left %1, top %2, right %3, bottom %4</source>
+        <translation>左 %1，上 %2，右 %3，下 %4</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Ask to close the window</source>
+        <translation>请求关闭窗口</translation>
+    </message>
+    <message>
+        <source>Maximise</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Fill the screen with the window, or restore it</source>
+        <translation>窗口铺满屏幕，或还原</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Ask to turn the window&apos;s sound on or off</source>
+        <translation>请求打开或关闭窗口声音</translation>
+    </message>
+    <message>
+        <source>Fit to cells</source>
+        <translation>适配单元格</translation>
+    </message>
+    <message>
+        <source>Snap the window to whole grid cells, or restore it</source>
+        <translation>将窗口对齐到整格，或还原</translation>
+    </message>
+    <message>
+        <source>TV wall</source>
+        <translation>电视墙</translation>
+    </message>
+    <message>
+        <source>Screen %1</source>
+        <translation>屏幕 %1</translation>
+    </message>
+    <message>
+        <source>Window %1 on screen %2</source>
+        <translation>屏幕 %2 上的窗口 %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "CommonFun.h"
 #include "ZtHorScrollBar.h"
 #include "ZtTVWallItemData_p.h"
+#include "ZtTVWallNormalAccessible_p.h"
 #include "ZtTVWallNormalEagleEye.h"
 #include "ZtTVWallNormalScene.h"
 #include "ZtTVWallNormalScreen.h"
@@ -96,6 +97,7 @@ ZtTVWallNormalWnd::ZtTVWallNormalWnd(QWidget* parent)
     , d_ptr(new ZtTVWallNormalWndPrivate(this))
 {
     Q_D(ZtTVWallNormalWnd);
+    ZtTVWallNormalInstallAccessible();
     m_bAudioBtnVisible = true;
     d->undoStack = new QUndoStack(this);
     setFocusPolicy(Qt::StrongFocus);

@@ -47,6 +47,8 @@ TVWallDisplayPTZSlider::TVWallDisplayPTZSlider(QWidget* parent)
     d->handle->setFixedSize(kHandleSize, kHandleSize);
     d->handle->move(1, 67);
     d->handle->setFocusPolicy(Qt::NoFocus);
+    d->handle->setAccessibleName(tr("Speed"));
+    d->handle->setAccessibleDescription(tr("Drag to set the PTZ speed"));
     d->handle->setStyleSheet(QStringLiteral("QPushButton { border-image:url(%1); }QPushButton:pressed { border-image:url(%2); }")
                                  .arg(normal, pressed));
     d->handle->installEventFilter(this);

@@ -58,6 +58,8 @@ ZtTVWallDisplayTitleItem::ZtTVWallDisplayTitleItem(bool bLight, QWidget* parent)
     d->showMore->setObjectName(QStringLiteral("pTitleBtn"));
     d->showMore->setFixedSize(16, 16);
     d->showMore->setToolTip(tr("Show More"));
+    d->showMore->setAccessibleName(tr("More"));
+    d->showMore->setAccessibleDescription(tr("Show the title buttons that do not fit"));
     d->showMore->setFocusPolicy(Qt::NoFocus);
     d->showMore->hide();
     d->layout->addWidget(d->showMore);

@@ -58,6 +58,62 @@ const ButtonText kTitleButtons[] = {
      "pWindowCloseBtn", QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Close")},
 };
 
+struct AccessibleText
+{
+    const char* name;
+    const char* description;
+};
+
+// Accessible name and description of each title button, by ZtTVWallDisplayWindowPrivate::TitleButton.
+const AccessibleText kTitleAccessible[] = {
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Tour"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Ask to start or stop the window's tour")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "PTZ"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Show or hide the pan, tilt and zoom controls")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Lock"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Ask to lock or unlock the window")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Volume"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Ask to turn the window's sound on or off")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Fit to cells"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Ask to snap the window to the screen's cells or free it")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Maximise"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Fill the screen with the window, or restore it")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Close"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Ask to close the window")},
+};
+
+// Accessible name and description of each PTZ control, by event code.
+const AccessibleText kPtzAccessible[] = {
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Up"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Turn the camera up")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Down"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Turn the camera down")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Left"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Turn the camera left")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Right"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Turn the camera right")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Up left"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Turn the camera up and left")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Down left"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Turn the camera down and left")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Up right"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Turn the camera up and right")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Down right"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Turn the camera down and right")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Zoom in"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Zoom the camera in")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Focus near"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Focus the camera nearer")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Open aperture"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Open the camera's aperture")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Zoom out"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Zoom the camera out")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Focus far"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Focus the camera farther")},
+    {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Close aperture"),
+     QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Close the camera's aperture")},
+};
+
 // By event code: the eight directions float over the video, the lens controls sit in the tool bar.
 const char* const kPtzNames[ZtTVWallDisplayWindowPrivate::kPtzButtons] = {
     "PTZTopBtn", "PTZBottomBtn", "PTZLeftBtn", "PTZRightBtn", "PTZLeftTopBtn", "PTZLeftBottomBtn",
@@ -69,6 +125,12 @@ enum PtzCode { ZoomInc = 8, FocusInc = 9, ApertureInc = 10, ZoomDec = 11, FocusD
 const char* const kHidePtzMoved = QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Hide ptz, window moved");
 const char* const kHidePtzResized = QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Hide ptz, window resized");
 const char* const kHidePtzUnselected = QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Hide ptz, window unselected");
+
+void nameForTools(QWidget* widget, const AccessibleText& text)
+{
+    widget->setAccessibleName(ZtTVWallDisplayWindow::tr(text.name));
+    widget->setAccessibleDescription(ZtTVWallDisplayWindow::tr(text.description));
+}
 
 QToolButton* makeTitleButton(QWidget* parent)
 {
@@ -142,9 +204,11 @@ void ZtTVWallDisplayWindowPrivate::createTitleButtons()
             continue;
         buttons[i] = makeTitleButton(titleItem);
         titleItem->AddButton(buttons[i]);
+        nameForTools(buttons[i], kTitleAccessible[i]);
         if (copied[i]) {
             copies[i] = makeTitleButton(titleItemEx);
             titleItemEx->AddButton(copies[i]);
+            nameForTools(copies[i], kTitleAccessible[i]);
         }
         setButtonState(TitleButton(i), false);
     }
@@ -296,6 +360,7 @@ void ZtTVWallDisplayWindowPrivate::buildPtz()
     for (int code = 0; code < kPtzButtons; ++code) {
         auto* button = new QPushButton(code < kDirectionButtons ? static_cast<QWidget*>(q) : toolBar);
         button->setObjectName(QString::fromLatin1(kPtzNames[code]));
+        nameForTools(button, kPtzAccessible[code]);
         button->setFocusPolicy(Qt::NoFocus);
         if (code < kDirectionButtons) {
             makeFloating(button);
@@ -308,6 +373,8 @@ void ZtTVWallDisplayWindowPrivate::buildPtz()
     }
     speedButton = new QPushButton(toolBar);
     speedButton->setObjectName(QStringLiteral("PTZSpeedBtn"));
+    nameForTools(speedButton, {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Speed"),
+                               QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Show or hide the PTZ speed slider")});
     speedButton->setFixedSize(30, 16);
     speedButton->setCheckable(true);
     speedButton->setFocusPolicy(Qt::NoFocus);
@@ -475,6 +542,12 @@ void ZtTVWallDisplayWindow::SetContentText(QString text)
     Q_D(ZtTVWallDisplayWindow);
     d->contentText = text;
     update();
+}
+
+QString ZtTVWallDisplayWindow::GetContentText() const
+{
+    Q_D(const ZtTVWallDisplayWindow);
+    return d->contentText;
 }
 
 void ZtTVWallDisplayWindow::SetUserData(const QVariant& userData)

@@ -40,6 +40,8 @@ public:
     void SetTitle(QString title);
     /// Drawn in the middle of a window that has no video widget.
     void SetContentText(QString text);
+    /// The text last given to SetContentText().
+    QString GetContentText() const;
     /// Keeps a host value with the window.
     void SetUserData(const QVariant& userData);
     /// The host value given by SetUserData (invalid until then).

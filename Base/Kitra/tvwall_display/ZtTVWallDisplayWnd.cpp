@@ -3,6 +3,7 @@
 
 #include "CommonFun.h"
 #include "CommonFun_p.h"
+#include "ZtTVWallDisplayAccessible_p.h"
 #include "ZtTVWallDisplayHistory_p.h"
 #include "ZtTVWallDisplayScreen.h"
 #include "ZtTVWallDisplayWindow.h"
@@ -30,6 +31,20 @@ void ZtTVWallDisplayWndPrivate::setButton(int iScreen, int iWindow, bool bOn,
 {
     if (ZtTVWallDisplayScreen* s = screen(iScreen))
         (s->*set)(iWindow, bOn);
+}
+
+void ZtTVWallDisplayWndPrivate::nameWindows(int iScreen, int skip) const
+{
+    const ZtTVWallDisplayScreen* s = screen(iScreen);
+    int number = 0;
+    for (int i = 0; s && i < s->GetWindowCount(); ++i) {
+        if (i == skip)
+            continue;
+        ZtTVWallDisplayWindow* w = s->GetWindow(i);
+        const QString name = ZtTVWallDisplayWnd::tr("Window %1 on screen %2").arg(++number).arg(iScreen + 1);
+        const QString text = w->GetContentText();
+        w->setAccessibleName(text.isEmpty() ? name : ZtTVWallDisplayWnd::tr("%1: %2").arg(name, text));
+    }
 }
 
 bool ZtTVWallDisplayWndPrivate::buttonState(int iScreen, int iWindow,
@@ -89,6 +104,7 @@ ZtTVWallDisplayWnd::ZtTVWallDisplayWnd(QWidget* parent)
     , d_ptr(new ZtTVWallDisplayWndPrivate(this))
 {
     Q_D(ZtTVWallDisplayWnd);
+    ZtTVWallDisplayInstallAccessible();
     setAcceptDrops(true);
     setFocusPolicy(Qt::StrongFocus);
     CommonFun::SetStyleSheet(this, QStringLiteral("TVWallOperateWnd"), QString(), QString());
@@ -153,6 +169,7 @@ int ZtTVWallDisplayWnd::AddScreen(const StructScaleRect& scale, const QIcon& ico
     s->setFocusPolicy(Qt::NoFocus);
     d->connectScreen(s);
     d->screens.append(s);
+    s->setAccessibleName(tr("Screen %1").arg(d->screens.size()));
     if (d->focusFrame && d->focusFrame->isVisible())
         d->focusFrame->raise();
     return d->screens.size() - 1;
@@ -327,7 +344,11 @@ int ZtTVWallDisplayWnd::OpenWindow(int iScreen, const StructScaleRect& scale, co
 {
     Q_D(ZtTVWallDisplayWnd);
     ZtTVWallDisplayScreen* s = d->screen(iScreen);
-    return s ? s->OpenWindow(scale, userData, d->windowTitleShow) : -1;
+    if (!s)
+        return -1;
+    const int iWindow = s->OpenWindow(scale, userData, d->windowTitleShow);
+    d->nameWindows(iScreen, -1);
+    return iWindow;
 }
 
 bool ZtTVWallDisplayWnd::DeleteWindow(int iScreen, int iWindow)
@@ -338,6 +359,7 @@ bool ZtTVWallDisplayWnd::DeleteWindow(int iScreen, int iWindow)
         return false;
     // Later windows move down one number: commands naming them would name others.
     d->history->forget();
+    d->nameWindows(iScreen, iWindow);     // before: a slot of the deletion's signal may end the wall
     return s->DeleteWindow(iWindow);
 }
 
@@ -520,6 +542,7 @@ void ZtTVWallDisplayWnd::SetWindowContentText(int iScreen, int iWindow, const QS
     if (ZtTVWallDisplayWindow* w = s ? s->GetWindow(iWindow) : nullptr) {
         w->setToolTip(text);
         w->SetContentText(text);
+        d->nameWindows(iScreen, -1);
     }
 }
 

@@ -35,6 +35,9 @@ public:
             emit(q_ptr->*signal)(i, std::forward<Args>(args)...);
     }
     void setButton(int iScreen, int iWindow, bool bOn, void (ZtTVWallDisplayScreen::*set)(int, bool));
+    /// Gives the windows of screen `iScreen` their accessible names, numbered as they stand once
+    /// window `skip` (about to be deleted, or -1) is gone.
+    void nameWindows(int iScreen, int skip) const;
     bool buttonState(int iScreen, int iWindow, bool (ZtTVWallDisplayScreen::*get)(int) const) const;
 
     // The operator's keys, on the selected windows of the selected screen.
