@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(host.noticeTexts(), (QStringList{tooSmall, tooSmall}));
         QCOMPARE(host.floatingControls(true).size(), 8);
         // The left control floats 5 pixels in from the window's left edge, centred in height.
-        QCOMPARE(ptzControl("PTZLeftBtn")->geometry(), QRect(host.window->mapToGlobal({5, 60}), QSize(30, 30)));
+        QCOMPARE(ptzControl("PTZLeftBtn")->geometry(), QRect(host.window->mapToGlobal(QPoint(5, 60)), QSize(30, 30)));
         const QStringList names = {"PTZTopBtn", "PTZBottomBtn", "PTZLeftBtn", "PTZRightBtn", "PTZLeftTopBtn",
                                    "PTZLeftBottomBtn", "PTZRightTopBtn", "PTZRightBottomBtn", "PTZZoomIncBtn",
                                    "PTZFocusIncBtn", "PTZApertureIncBtn", "PTZZoomDecBtn", "PTZFocusDecBtn",
@@ -285,7 +285,7 @@ private slots:
             } else if (c.signal) {
                 // A real double click, whose last release would go nowhere once the window is gone.
                 KitraTest::click(w, QPoint(200, 150));
-                QMouseEvent event(QEvent::MouseButtonDblClick, QPoint(200, 150), w->mapToGlobal({200, 150}),
+                QMouseEvent event(QEvent::MouseButtonDblClick, QPoint(200, 150), w->mapToGlobal(QPoint(200, 150)),
                                   Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
                 QApplication::sendEvent(w, &event);
             }
