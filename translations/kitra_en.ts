@@ -55,6 +55,14 @@
         <source>Today</source>
         <translation>Today</translation>
     </message>
+    <message>
+        <source>Previous</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
 </context>
 <context>
     <name>ZtGUI::TVWallDisplayPTZSlider</name>
@@ -345,8 +353,8 @@
         <translation>Tour</translation>
     </message>
     <message>
-        <source>Ask to start or stop the window&apos;s tour</source>
-        <translation>Ask to start or stop the window&apos;s tour</translation>
+        <source>Ask to start or stop the window's tour</source>
+        <translation>Ask to start or stop the window's tour</translation>
     </message>
     <message>
         <source>PTZ</source>
@@ -369,16 +377,16 @@
         <translation>Volume</translation>
     </message>
     <message>
-        <source>Ask to turn the window&apos;s sound on or off</source>
-        <translation>Ask to turn the window&apos;s sound on or off</translation>
+        <source>Ask to turn the window's sound on or off</source>
+        <translation>Ask to turn the window's sound on or off</translation>
     </message>
     <message>
         <source>Fit to cells</source>
         <translation>Fit to cells</translation>
     </message>
     <message>
-        <source>Ask to snap the window to the screen&apos;s cells or free it</source>
-        <translation>Ask to snap the window to the screen&apos;s cells or free it</translation>
+        <source>Ask to snap the window to the screen's cells or free it</source>
+        <translation>Ask to snap the window to the screen's cells or free it</translation>
     </message>
     <message>
         <source>Maximise</source>
@@ -477,8 +485,8 @@
         <translation>Open aperture</translation>
     </message>
     <message>
-        <source>Open the camera&apos;s aperture</source>
-        <translation>Open the camera&apos;s aperture</translation>
+        <source>Open the camera's aperture</source>
+        <translation>Open the camera's aperture</translation>
     </message>
     <message>
         <source>Zoom out</source>
@@ -501,8 +509,8 @@
         <translation>Close aperture</translation>
     </message>
     <message>
-        <source>Close the camera&apos;s aperture</source>
-        <translation>Close the camera&apos;s aperture</translation>
+        <source>Close the camera's aperture</source>
+        <translation>Close the camera's aperture</translation>
     </message>
     <message>
         <source>Speed</source>
@@ -649,8 +657,8 @@
         <translation>Volume</translation>
     </message>
     <message>
-        <source>Ask to turn the window&apos;s sound on or off</source>
-        <translation>Ask to turn the window&apos;s sound on or off</translation>
+        <source>Ask to turn the window's sound on or off</source>
+        <translation>Ask to turn the window's sound on or off</translation>
     </message>
     <message>
         <source>Fit to cells</source>

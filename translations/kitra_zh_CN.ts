@@ -55,6 +55,14 @@
         <source>Today</source>
         <translation>今天</translation>
     </message>
+    <message>
+        <source>Previous</source>
+        <translation>上一页</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一页</translation>
+    </message>
 </context>
 <context>
     <name>ZtGUI::TVWallDisplayPTZSlider</name>
@@ -345,7 +353,7 @@
         <translation>轮巡</translation>
     </message>
     <message>
-        <source>Ask to start or stop the window&apos;s tour</source>
+        <source>Ask to start or stop the window's tour</source>
         <translation>请求开始或停止窗口轮巡</translation>
     </message>
     <message>
@@ -369,7 +377,7 @@
         <translation>音量</translation>
     </message>
     <message>
-        <source>Ask to turn the window&apos;s sound on or off</source>
+        <source>Ask to turn the window's sound on or off</source>
         <translation>请求打开或关闭窗口声音</translation>
     </message>
     <message>
@@ -377,7 +385,7 @@
         <translation>适配单元格</translation>
     </message>
     <message>
-        <source>Ask to snap the window to the screen&apos;s cells or free it</source>
+        <source>Ask to snap the window to the screen's cells or free it</source>
         <translation>请求将窗口对齐到屏幕单元格或取消对齐</translation>
     </message>
     <message>
@@ -477,7 +485,7 @@
         <translation>光圈开大</translation>
     </message>
     <message>
-        <source>Open the camera&apos;s aperture</source>
+        <source>Open the camera's aperture</source>
         <translation>开大摄像机光圈</translation>
     </message>
     <message>
@@ -501,7 +509,7 @@
         <translation>光圈关小</translation>
     </message>
     <message>
-        <source>Close the camera&apos;s aperture</source>
+        <source>Close the camera's aperture</source>
         <translation>关小摄像机光圈</translation>
     </message>
     <message>
@@ -649,7 +657,7 @@
         <translation>音量</translation>
     </message>
     <message>
-        <source>Ask to turn the window&apos;s sound on or off</source>
+        <source>Ask to turn the window's sound on or off</source>
         <translation>请求打开或关闭窗口声音</translation>
     </message>
     <message>

@@ -148,6 +148,9 @@ private slots:
             {{2036, 1, 15}, months, {2036, 1, 15}, true, true},    {{2037, 1, 15}, months, {2037, 1, 15}, true, false},
             {{1980, 1, 15}, years, {1980, 1, 15}, false, true},    {{2030, 1, 15}, years, {2030, 1, 15}, true, true},
             {{2031, 1, 15}, years, {2031, 1, 15}, true, false}};
+        // The arrows are pictures alone: their names are what a screen reader says.
+        QCOMPARE(QStringList({button(c, "m_PreviewBtn")->accessibleName(), button(c, "m_NextBtn")->accessibleName()}),
+                 QStringList({"Previous", "Next"}));
         for (const auto& [start, clicks, expected, previous, next] : cases) {
             select(start);
             c->SetDefaultShowWgt();

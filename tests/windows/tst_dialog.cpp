@@ -132,6 +132,8 @@ private slots:
         QWidget* title = dialog.findChild<QWidget*>("pDialogTitle");
         const auto describe = [](QToolButton* b) { return b->objectName() + '=' + b->toolTip(); };
         QCOMPARE(leftToRight<QToolButton>(title, describe), QStringList({"first=", "second="}) + buttons);
+        for (QToolButton* b : title->findChildren<QToolButton*>(QRegularExpression("^p")))
+            QCOMPARE(b->accessibleName(), b->toolTip());      // an icon alone: a screen reader reads the tip
 
         edit->setFocus();
         for (const int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Select}) {
@@ -142,11 +144,13 @@ private slots:
         }
         QVERIFY(dialog.isVisible());
         if (auto* button = dialog.findChild<QToolButton*>("pMaxBtn")) {
-            const auto state = [&] { return QVariantList{button->objectName(), button->toolTip(), dialog.geometry()}; };
+            const auto state = [&] {
+                return QVariantList{button->objectName(), button->toolTip(), button->accessibleName(), dialog.geometry()};
+            };
             QTest::mouseClick(button, Qt::LeftButton);
-            QCOMPARE(state(), QVariantList({"pReductionBtn", "Restore", QRect(0, 0, 800, 600)}));
+            QCOMPARE(state(), QVariantList({"pReductionBtn", "Restore", "Restore", QRect(0, 0, 800, 600)}));
             QTest::mouseClick(button, Qt::LeftButton);
-            QCOMPARE(state(), QVariantList({"pMaxBtn", "Maximize", kPlace}));
+            QCOMPARE(state(), QVariantList({"pMaxBtn", "Maximize", "Maximize", kPlace}));
             dialog.SetWndMaxOrNormal();
             QCOMPARE(button->objectName(), QString("pReductionBtn"));
             dialog.SetWndMaxOrNormal();

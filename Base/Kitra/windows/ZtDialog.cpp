@@ -107,6 +107,7 @@ QToolButton* ZtDialogPrivate::addTitleButton(const char* objectName, const QStri
     auto* button = new QToolButton(q);
     button->setObjectName(QLatin1String(objectName));
     button->setToolTip(toolTip);
+    button->setAccessibleName(toolTip);     // an icon alone: screen readers read what the tip says
     ui.pDialogTitle->AddWidget(button);
     return button;
 }
@@ -474,7 +475,9 @@ void ZtDialog::OnTurnMaximizeButtonTip()
     if (!d->maximizeButton)
         return;
     const QString restore = tr("Restore");
-    d->maximizeButton->setToolTip(d->maximizeButton->toolTip() == restore ? tr("Maximize") : restore);
+    const QString tip = d->maximizeButton->toolTip() == restore ? tr("Maximize") : restore;
+    d->maximizeButton->setToolTip(tip);
+    d->maximizeButton->setAccessibleName(tip);
 }
 
 void ZtDialog::hideLine()
