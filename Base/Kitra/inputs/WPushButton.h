@@ -2,7 +2,6 @@
 
 #include <QPushButton>
 #include <QScopedPointer>
-#include "KitraCompat.h"
 #include "KitraExport.h"
 
 namespace ZtGUI {

@@ -2,7 +2,6 @@
 
 #include <QScopedPointer>
 #include <QWidget>
-#include "KitraCompat.h"
 #include "KitraExport.h"
 
 namespace ZtGUI {
