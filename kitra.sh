@@ -39,6 +39,8 @@ install_missing() {
 # A clone in another folder hits the same compiler cache.
 export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
 export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+# Three builds (Qt 5, Qt 6, sanitized) must fit in the cache together.
+export CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-15G}
 
 build() {
     local dir=$1; shift

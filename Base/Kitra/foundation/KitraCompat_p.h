@@ -6,12 +6,14 @@
 #include <QAbstractItemView>
 #include <QByteArray>
 #include <QPoint>
+#include <QRect>
 #include <QSettings>
 #include <QSize>
 #include <QString>
 #include <QTextCodec>
 #include <QVariant>
 #include <QtGlobal>
+#include <utility>
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 #include <QApplication>
@@ -64,6 +66,16 @@ inline QString FromLocal8Bit(const char* bytes)
 #else
     return QString::fromLocal8Bit(bytes);
 #endif
+}
+
+/// The rectangle a drag from `from` to `to` spans, corners included, whichever way it went.
+/// Qt 6's QRect::normalized() shifts a right-to-left or bottom-to-top rectangle by a pixel.
+inline QRect RectBetween(const QPoint& from, const QPoint& to)
+{
+    const auto ordered = [](int a, int b) { return b < a - 1 ? std::make_pair(b, a) : std::make_pair(a, b); };
+    const auto [left, right] = ordered(from.x(), to.x());
+    const auto [top, bottom] = ordered(from.y(), to.y());
+    return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 /// The size of the whole desktop, every screen included.

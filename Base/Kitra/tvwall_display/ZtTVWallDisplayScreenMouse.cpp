@@ -2,6 +2,7 @@
 #include "ZtTVWallDisplayScreen.h"
 #include "ZtTVWallDisplayScreen_p.h"
 
+#include "KitraCompat_p.h"
 #include "KitraGuard_p.h"
 #include "QOSDShowLabel.h"
 #include "ZtTVWallDisplayFrame.h"
@@ -188,7 +189,7 @@ bool ZtTVWallDisplayScreenPrivate::windowMove(ZtTVWallDisplayWindow* w, QMouseEv
     currentPoint = w->mapToParent(event->pos());
     if (bandFromWindow) {
         bandActive = true;
-        showFrame(bandFrame, QRect(pressPoint, currentPoint).normalized());
+        showFrame(bandFrame, KitraCompat::RectBetween(pressPoint, currentPoint));
         return true;
     }
     if (!moving) {
@@ -327,7 +328,7 @@ bool ZtTVWallDisplayScreenPrivate::windowRelease(ZtTVWallDisplayWindow* w, QMous
     pressed = false;
     if (bandFromWindow && bandActive) {
         bool changed = false;
-        if (!selectBand(QRect(pressPoint, releasePoint).normalized(), changed))
+        if (!selectBand(KitraCompat::RectBetween(pressPoint, releasePoint), changed))
             return true;
         bandFromWindow = false;
         bandActive = false;
@@ -415,7 +416,7 @@ void ZtTVWallDisplayScreen::mouseMoveEvent(QMouseEvent* event)
     if (event->buttons() == Qt::NoButton)
         return;
     d->currentPoint = event->pos();
-    const QRect r = QRect(d->pressPoint, d->currentPoint).normalized();
+    const QRect r = KitraCompat::RectBetween(d->pressPoint, d->currentPoint);
     if (d->mode() == ZtTVWallDisplayWnd::MultiSelection) {
         d->bandActive = true;
         d->showFrame(d->bandFrame, r);
@@ -430,7 +431,7 @@ void ZtTVWallDisplayScreen::mouseReleaseEvent(QMouseEvent* event)
     Q_D(ZtTVWallDisplayScreen);
     event->accept();
     const QSize s = d->area();
-    QRect r = QRect(d->pressPoint, event->pos()).normalized();
+    QRect r = KitraCompat::RectBetween(d->pressPoint, event->pos());
     r.setLeft(qMax(r.left(), 0));
     r.setTop(qMax(r.top(), 0));
     r.setRight(qMin(r.right(), s.width()));

@@ -176,7 +176,10 @@ void ZtHeaderView::paintSection(QPainter* painter, const QRect& rect, int logica
                                                                           : QStyleOptionHeader::SortUp;
     header.rect = rect;
     header.section = logicalIndex;
+    // Some styles leave a clip behind after drawing a header, which would hide the item.
+    painter->save();
     style()->drawControl(QStyle::CE_Header, &header, painter, this);
+    painter->restore();
     item.state &= ~QStyle::State_MouseOver;
     style()->drawControl(QStyle::CE_ItemViewItem, &item, painter, this);
 }
