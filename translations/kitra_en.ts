@@ -65,6 +65,49 @@
     </message>
 </context>
 <context>
+    <name>ColorSelector</name>
+    <message>
+        <source>Colour %1</source>
+        <translation>Colour %1</translation>
+    </message>
+</context>
+<context>
+    <name>FolderBar</name>
+    <message>
+        <source>Section %1</source>
+        <translation>Section %1</translation>
+    </message>
+</context>
+<context>
+    <name>NotifyWidget</name>
+    <message>
+        <source>Notice</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Success</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>PicButton</name>
+    <message>
+        <source>Picture button</source>
+        <translation>Picture button</translation>
+    </message>
+</context>
+<context>
+    <name>TipWidget</name>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+</context>
+<context>
     <name>ZtGUI::TVWallDisplayPTZSlider</name>
     <message>
         <source>Speed</source>
@@ -73,6 +116,24 @@
     <message>
         <source>Drag to set the PTZ speed</source>
         <translation>Drag to set the PTZ speed</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::WPushButton</name>
+    <message>
+        <source>Icon button</source>
+        <translation>Icon button</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::WaitWidget</name>
+    <message>
+        <source>Please wait</source>
+        <translation>Please wait</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Busy</translation>
     </message>
 </context>
 <context>
@@ -157,6 +218,30 @@
         <source>This year</source>
         <translation>This year</translation>
     </message>
+    <message>
+        <source>Choose the month or the year</source>
+        <translation>Choose the month or the year</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Days</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>Years</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>Months</translation>
+    </message>
+    <message>
+        <source>Has records</source>
+        <translation>Has records</translation>
+    </message>
 </context>
 <context>
     <name>ZtGUI::ZtCalendarEx</name>
@@ -167,6 +252,28 @@
     <message>
         <source>End</source>
         <translation>End</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtCascadingListWidget</name>
+    <message>
+        <source>Choices</source>
+        <translation>Choices</translation>
+    </message>
+    <message>
+        <source>Main items</source>
+        <translation>Main items</translation>
+    </message>
+    <message>
+        <source>Sub-items</source>
+        <translation>Sub-items</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtComboBox</name>
+    <message>
+        <source>Choices</source>
+        <translation>Choices</translation>
     </message>
 </context>
 <context>
@@ -182,6 +289,27 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtDateCalendar</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendar</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtDateTimeCalendar</name>
+    <message>
+        <source>Date range</source>
+        <translation>Date range</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtDateTimeEdit</name>
+    <message>
+        <source>Calendar</source>
+        <translation>Calendar</translation>
     </message>
 </context>
 <context>
@@ -201,6 +329,13 @@
     <message>
         <source>Restore</source>
         <translation>Restore</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtMenuCustomCombox</name>
+    <message>
+        <source>Choices</source>
+        <translation>Choices</translation>
     </message>
 </context>
 <context>
@@ -231,6 +366,20 @@
     <message>
         <source>Select Directory</source>
         <translation>Select Directory</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtPopupButton</name>
+    <message>
+        <source>Pop-up</source>
+        <translation>Pop-up</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtSwitchButton</name>
+    <message>
+        <source>Switch</source>
+        <translation>Switch</translation>
     </message>
 </context>
 <context>
@@ -683,6 +832,20 @@
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtTableViewItemDelegate</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Row %1, column %2</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtTipLabel</name>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
     </message>
 </context>
 </TS>

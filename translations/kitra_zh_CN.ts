@@ -65,6 +65,49 @@
     </message>
 </context>
 <context>
+    <name>ColorSelector</name>
+    <message>
+        <source>Colour %1</source>
+        <translation>颜色 %1</translation>
+    </message>
+</context>
+<context>
+    <name>FolderBar</name>
+    <message>
+        <source>Section %1</source>
+        <translation>第 %1 节</translation>
+    </message>
+</context>
+<context>
+    <name>NotifyWidget</name>
+    <message>
+        <source>Notice</source>
+        <translation>通知</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+</context>
+<context>
+    <name>PicButton</name>
+    <message>
+        <source>Picture button</source>
+        <translation>图片按钮</translation>
+    </message>
+</context>
+<context>
+    <name>TipWidget</name>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
     <name>ZtGUI::TVWallDisplayPTZSlider</name>
     <message>
         <source>Speed</source>
@@ -73,6 +116,24 @@
     <message>
         <source>Drag to set the PTZ speed</source>
         <translation>拖动以设置云台速度</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::WPushButton</name>
+    <message>
+        <source>Icon button</source>
+        <translation>图标按钮</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::WaitWidget</name>
+    <message>
+        <source>Please wait</source>
+        <translation>请稍候</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>忙碌中</translation>
     </message>
 </context>
 <context>
@@ -157,6 +218,30 @@
         <source>This year</source>
         <translation>今年</translation>
     </message>
+    <message>
+        <source>Choose the month or the year</source>
+        <translation>选择月份或年份</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>日期和时间</translation>
+    </message>
+    <message>
+        <source>Years</source>
+        <translation>年份</translation>
+    </message>
+    <message>
+        <source>Months</source>
+        <translation>月份</translation>
+    </message>
+    <message>
+        <source>Has records</source>
+        <translation>有记录</translation>
+    </message>
 </context>
 <context>
     <name>ZtGUI::ZtCalendarEx</name>
@@ -167,6 +252,28 @@
     <message>
         <source>End</source>
         <translation>结束</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtCascadingListWidget</name>
+    <message>
+        <source>Choices</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Main items</source>
+        <translation>主选项</translation>
+    </message>
+    <message>
+        <source>Sub-items</source>
+        <translation>子选项</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtComboBox</name>
+    <message>
+        <source>Choices</source>
+        <translation>选项</translation>
     </message>
 </context>
 <context>
@@ -182,6 +289,27 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtDateCalendar</name>
+    <message>
+        <source>Calendar</source>
+        <translation>日历</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtDateTimeCalendar</name>
+    <message>
+        <source>Date range</source>
+        <translation>日期范围</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtDateTimeEdit</name>
+    <message>
+        <source>Calendar</source>
+        <translation>日历</translation>
     </message>
 </context>
 <context>
@@ -201,6 +329,13 @@
     <message>
         <source>Restore</source>
         <translation>还原</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtMenuCustomCombox</name>
+    <message>
+        <source>Choices</source>
+        <translation>选项</translation>
     </message>
 </context>
 <context>
@@ -231,6 +366,20 @@
     <message>
         <source>Select Directory</source>
         <translation>选择目录</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtPopupButton</name>
+    <message>
+        <source>Pop-up</source>
+        <translation>弹出窗口</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtSwitchButton</name>
+    <message>
+        <source>Switch</source>
+        <translation>开关</translation>
     </message>
 </context>
 <context>
@@ -683,6 +832,20 @@
     <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtTableViewItemDelegate</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>第 %1 行，第 %2 列</translation>
+    </message>
+</context>
+<context>
+    <name>ZtGUI::ZtTipLabel</name>
+    <message>
+        <source>Tip</source>
+        <translation>提示</translation>
     </message>
 </context>
 </TS>

@@ -66,9 +66,12 @@ ZtCascadingListWidget::ZtCascadingListWidget(QWidget* parent)
 {
     Q_D(ZtCascadingListWidget);
     setAttribute(Qt::WA_TranslucentBackground);
+    setAccessibleName(tr("Choices"));
     d->mainList = NewList(QStringLiteral("MainList"), this);
+    d->mainList->setAccessibleName(tr("Main items"));
     d->mainList->setMouseTracking(true);
     d->cascadingList = NewList(QStringLiteral("CascadingList"), this);
+    d->cascadingList->setAccessibleName(tr("Sub-items"));
     d->cascadingList->hide();
 
     auto* layout = new QHBoxLayout(this);

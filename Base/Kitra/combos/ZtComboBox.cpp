@@ -10,6 +10,7 @@ ZtComboBox::ZtComboBox(QWidget* parent)
 {
     // The combo box takes the view over; the delegate is kept alive by its parent.
     setView(new ZtListView(this));
+    view()->setAccessibleName(tr("Choices"));
     setItemDelegate(new ZtBaseViewItemDelegate(this));
 }
 

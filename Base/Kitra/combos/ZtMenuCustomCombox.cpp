@@ -42,6 +42,7 @@ void ZtMenuCustomCombox::InitMenu(QMap<int, QString>& mapMainItems, QMap<int, QM
         d->menu->clear();
     else
         d->menu = new ZtMenu(this);
+    d->menu->setAccessibleName(tr("Choices"));
     for (auto it = mapMainItems.cbegin(); it != mapMainItems.cend(); ++it) {
         auto* action = new ZtAction(it.value(), d->menu);
         action->setData(it.key());
@@ -52,6 +53,7 @@ void ZtMenuCustomCombox::InitMenu(QMap<int, QString>& mapMainItems, QMap<int, QM
             continue;
         // The sub-menu is a child of the menu, so clearing the menu on a later call deletes it.
         auto* subMenu = new ZtMenu(d->menu);
+        subMenu->setAccessibleName(it.value());
         for (auto sub = subItems->cbegin(); sub != subItems->cend(); ++sub)
             subMenu->addAction(sub.value())->setData(sub.key());
         action->SetHasSubMenu(true);

@@ -10,8 +10,10 @@ namespace ZtGUI {
 
 ZtPopupButtonPopupContainer* ZtPopupButtonPrivate::Container()
 {
-    if (!container)
+    if (!container) {
         container = new ZtPopupButtonPopupContainer(q_ptr);
+        container->setAccessibleName(ZtPopupButton::tr("Pop-up"));
+    }
     return container;
 }
 

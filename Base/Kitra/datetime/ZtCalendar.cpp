@@ -86,6 +86,14 @@ void ZtCalendarPrivate::store(const QDate& date, const QTime& time)
         setWeekOf(selDate);
 }
 
+// The arrows are named in the form; these parts carry no text a screen reader could go by.
+void ZtCalendarPrivate::nameParts()
+{
+    ui.m_MonthYearBtn->setAccessibleDescription(ZtCalendar::tr("Choose the month or the year"));
+    ui.m_tabCalendar->setAccessibleName(ZtCalendar::tr("Days"));
+    ui.m_dateTimeEdit->setAccessibleName(ZtCalendar::tr("Date and time"));
+}
+
 void ZtCalendarPrivate::refill()
 {
     day = qMin(day, QDate(year, month, 1).daysInMonth());
@@ -166,6 +174,7 @@ void ZtCalendarPrivate::updateHeaderText()
     else
         text = QStringLiteral("%1 %2").arg(monthName(month)).arg(year);
     ui.m_MonthYearBtn->setText(text);
+    ui.m_tabYearMonth->setAccessibleName(yearPage ? ZtCalendar::tr("Years") : ZtCalendar::tr("Months"));
 }
 
 void ZtCalendarPrivate::updateNavigation()
@@ -307,6 +316,7 @@ ZtCalendar::ZtCalendar(QWidget* parent)
     pages->horizontalHeader()->setDefaultSectionSize(kPageCell);
     pages->verticalHeader()->setDefaultSectionSize(kPageCell);
 
+    d->nameParts();
     d->ui.widget_4->hide();
     d->ui.widget_BtnCurLast->hide();
     // The calendar keeps its width whatever a skin's editor or buttons ask for.
@@ -425,6 +435,7 @@ int ZtCalendar::SetRecordDate(int year, int month, int day, bool mark)
         label->setStyleSheet(QStringLiteral("QLabel#%1{image:url(%2);}")
                                  .arg(label->objectName(), skinPicture("./Skin/%1/ZtGui/Calendar/RecordBg.svg")));
         label->setAlignment(Qt::AlignCenter);
+        label->setAccessibleName(tr("Has records"));
         // The mark decorates the day; clicks still reach the cell under it.
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
         table->setCellWidget(row, column, label);

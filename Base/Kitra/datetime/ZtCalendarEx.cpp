@@ -67,6 +67,9 @@ ZtCalendarEx::ZtCalendarEx(QWidget* parent)
     ZtCalendar* end = d->ui.m_pCalendarEnd;
     start->SetCalendarName(tr("Start"));
     end->SetCalendarName(tr("End"));
+    // Two calendars alike: a screen reader tells them apart by these names.
+    start->setAccessibleName(tr("Start"));
+    end->setAccessibleName(tr("End"));
     end->SetStartCalendar(false);
     d->rememberMonths();
     for (ZtCalendar* calendar : {start, end}) {

@@ -53,6 +53,8 @@ public:
     void setWeekOf(const QDate& date);
     /// Stores the date and time, lowering the day to the month's length.
     void store(const QDate& date, const QTime& time);
+    /// Names the parts a screen reader finds no text on.
+    void nameParts();
     /// Redraws everything that shows the selection: header, day grid, page, buttons and editor.
     void refill();
     void fillDays();

@@ -68,6 +68,7 @@ ZtDateCalendar::ZtDateCalendar(QWidget* parent)
     CommonFun::SetStyleSheet(this, QStringLiteral("Calendar"), QString());
     d->calendar = new ZtCalendar(this);
     d->calendar->setWindowFlags(Qt::Popup);
+    d->calendar->setAccessibleName(tr("Calendar"));
     d->calendar->ChangeDisplayType(ZtCalendar::DisplayYear);
     d->calendar->SetTimeEditVisible(false);
     d->calendar->hide();

@@ -51,6 +51,7 @@ ZtDateTimeCalendar::ZtDateTimeCalendar(QWidget* parent)
     setChecked(false);
     d->pair = new ZtCalendarEx(this);
     d->pair->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
+    d->pair->setAccessibleName(tr("Date range"));
     d->pair->hide();
     d->pair->installEventFilter(this);
     new ZtPopupReplayFilter(this, d->pair);

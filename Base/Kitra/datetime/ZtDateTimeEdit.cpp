@@ -48,6 +48,7 @@ ZtDateTimeEdit::ZtDateTimeEdit(QWidget* parent)
     setDateTime(QDateTime(QDate::currentDate(), QTime(0, 0)));
     d->calendar = new ZtCalendar(this);
     d->calendar->setWindowFlags(Qt::Popup);
+    d->calendar->setAccessibleName(tr("Calendar"));
     d->calendar->hide();
     connect(d->calendar, &ZtCalendar::SgnDateTimeChanged, this, &ZtDateTimeEdit::OnUpdateTime);
     connect(d->calendar, &ZtCalendar::SgnCalendarHide, this, &ZtDateTimeEdit::OnCalendarHide);

@@ -1,5 +1,7 @@
 #include "ColorSelector.h"
 
+#include "KitraAccessible_p.h"
+
 #include <QColorDialog>
 #include <QPainter>
 #include <QPointer>
@@ -22,6 +24,12 @@ ColorSelector::ColorSelector(QWidget* parent)
     , d_ptr(new ColorSelectorPrivate)
 {
     connect(this, &QPushButton::clicked, this, &ColorSelector::onClicked);
+    // The colour is painted, not a text: a screen reader hears its code instead.
+    ZtGUI::RegisterAccessible(staticMetaObject, [](QObject* object) -> QAccessibleInterface* {
+        return new ZtGUI::ZtPictureButtonAccessible(static_cast<QAbstractButton*>(object), [](const QAbstractButton* b) {
+            return ColorSelector::tr("Colour %1").arg(static_cast<const ColorSelector*>(b)->getColorText());
+        });
+    });
 }
 
 ColorSelector::~ColorSelector() = default;

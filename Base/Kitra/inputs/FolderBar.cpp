@@ -55,6 +55,9 @@ void FolderBar::addItem(QWidget* page, const QString& title)
     }
     auto* header = new QPushButton(title, this);
     header->setCheckable(true);
+    // An untitled header still tells a screen reader which section it opens.
+    if (title.trimmed().isEmpty())
+        header->setAccessibleName(tr("Section %1").arg(d->items.size() + 1));
     header->setProperty(kBorderProperty, false);
     page->setParent(this);
     page->show();

@@ -1,6 +1,8 @@
 #include "PicButton.h"
 #include "PicButton_p.h"
 
+#include "KitraAccessible_p.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
@@ -9,6 +11,11 @@ PicButton::PicButton(QWidget* parent)
     : QPushButton(parent)
     , d_ptr(new PicButtonPrivate)
 {
+    // A picture says nothing to a screen reader: the button goes by its tool tip when it has one.
+    ZtGUI::RegisterAccessible(staticMetaObject, [](QObject* object) -> QAccessibleInterface* {
+        return new ZtGUI::ZtPictureButtonAccessible(static_cast<QAbstractButton*>(object),
+                                                    [](const QAbstractButton*) { return PicButton::tr("Picture button"); });
+    });
 }
 
 PicButton::~PicButton() = default;

@@ -1,12 +1,19 @@
 #include "WPushButton.h"
 #include "WPushButton_p.h"
 
+#include "KitraAccessible_p.h"
+
 namespace ZtGUI {
 
 WPushButton::WPushButton(QWidget* parent)
     : QPushButton(parent)
     , d_ptr(new WPushButtonPrivate)
 {
+    // An icon alone says nothing to a screen reader: the button goes by its text or tool tip.
+    RegisterAccessible(staticMetaObject, [](QObject* object) -> QAccessibleInterface* {
+        return new ZtPictureButtonAccessible(static_cast<QAbstractButton*>(object),
+                                             [](const QAbstractButton*) { return WPushButton::tr("Icon button"); });
+    });
 }
 
 WPushButton::~WPushButton() = default;

@@ -1,9 +1,12 @@
 #include "ZtSwitchButton.h"
 #include "ZtSwitchButton_p.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include "CommonFun.h"
+#include "KitraAccessible_p.h"
 #include "KitraGuard_p.h"
 
 namespace ZtGUI {
@@ -12,6 +15,60 @@ namespace {
 
 const int kStepInterval = 10;   // ms per one-pixel thumb step
 const double kOffPosition = 2.0;
+
+/// The switch as a check box: assistive tools read, and toggle, its on/off state.
+class SwitchAccessible : public QAccessibleWidget
+{
+public:
+    explicit SwitchAccessible(ZtSwitchButton* button)
+        : QAccessibleWidget(button, QAccessible::CheckBox)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return ZtSwitchButton::tr("Switch");
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = static_cast<const ZtSwitchButton*>(widget())->isToggled();
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList(toggleAction()) + QAccessibleWidget::actionNames();
+    }
+
+    // Toggled the way a click toggles it, so that the host hears of it just the same.
+    void doAction(const QString& actionName) override
+    {
+        if (actionName != toggleAction()) {
+            QAccessibleWidget::doAction(actionName);
+            return;
+        }
+        const QPointF centre = QRectF(widget()->rect()).center();
+        QMouseEvent press(QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        const QPointer<QWidget> alive(widget());
+        QCoreApplication::sendEvent(widget(), &press);
+        if (alive)
+            QCoreApplication::sendEvent(widget(), &release);
+    }
+};
+
+void announceState(ZtSwitchButton* button)
+{
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(button, changed);
+    QAccessible::updateAccessibility(&event);
+}
 
 } // namespace
 
@@ -24,6 +81,8 @@ ZtSwitchButton::ZtSwitchButton(QWidget* parent)
         d->normalCloseColor = QColor(QStringLiteral("#808080"));
     setCursor(Qt::PointingHandCursor);
     connect(&d->timer, &QTimer::timeout, this, &ZtSwitchButton::onTimeout);
+    RegisterAccessible(staticMetaObject,
+                       [](QObject* object) -> QAccessibleInterface* { return new SwitchAccessible(static_cast<ZtSwitchButton*>(object)); });
 }
 
 ZtSwitchButton::~ZtSwitchButton() = default;
@@ -36,7 +95,10 @@ bool ZtSwitchButton::isToggled() const
 void ZtSwitchButton::setToggle(bool on, bool animate)
 {
     Q_D(ZtSwitchButton);
-    d->toggled = on;
+    if (d->toggled != on) {
+        d->toggled = on;
+        announceState(this);
+    }
     if (animate) {
         d->timer.start(kStepInterval);
         return;
@@ -100,6 +162,7 @@ void ZtSwitchButton::mouseReleaseEvent(QMouseEvent* event)
     }
     event->accept();
     d->toggled = !d->toggled;
+    announceState(this);
     if (EmitAlive(this, &ZtSwitchButton::toggled, d->toggled))
         d->timer.start(kStepInterval);
 }

@@ -76,6 +76,32 @@ void commitDateTime(const QDateTimeEdit* edit, QAbstractItemModel* model, const 
     model->setData(index, value, struTreeViewData::DateTimeEditorRole);
     model->setData(index, value.toString(edit->displayFormat()), Qt::EditRole);
 }
+
+QWidget* newEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    if (index.data(struTreeViewData::ComboBoxEditorRole).isValid()) {
+        auto* combo = new ZtComboBox(parent);
+        fillCombo(combo, index);
+        const QVariant current = index.data(struTreeViewData::ComboBoxIndexRole);
+        combo->setCurrentIndex(current.isValid() ? current.toInt() : -1);
+        combo->setFixedSize(option.rect.size());
+        return combo;
+    }
+    const QVariant dateTime = index.data(struTreeViewData::DateTimeEditorRole);
+    if (dateTime.isValid()) {
+        auto* edit = new ZtDateTimeEdit(parent);
+        const QString format = index.data(struTreeViewData::DateTimeFormatRole).toString();
+        // Without a format of its own the edit keeps the library's.
+        if (!format.isEmpty())
+            edit->setDisplayFormat(format);
+        edit->setDateTime(dateTime.toDateTime());
+        return edit;
+    }
+    auto* line = new ZtLineEdit(parent);
+    line->setText(index.data(Qt::DisplayRole).toString());
+    return line;
+}
+
 } // namespace
 
 ItemPixmapValue ZtTableViewItemDelegatePrivate::slotValue(const QModelIndex& index, int slot)
@@ -223,27 +249,12 @@ QWidget* ZtTableViewItemDelegate::createEditor(QWidget* parent, const QStyleOpti
 {
     if (!index.isValid())
         return nullptr;
-    if (index.data(struTreeViewData::ComboBoxEditorRole).isValid()) {
-        auto* combo = new ZtComboBox(parent);
-        fillCombo(combo, index);
-        const QVariant current = index.data(struTreeViewData::ComboBoxIndexRole);
-        combo->setCurrentIndex(current.isValid() ? current.toInt() : -1);
-        combo->setFixedSize(option.rect.size());
-        return combo;
-    }
-    const QVariant dateTime = index.data(struTreeViewData::DateTimeEditorRole);
-    if (dateTime.isValid()) {
-        auto* edit = new ZtDateTimeEdit(parent);
-        const QString format = index.data(struTreeViewData::DateTimeFormatRole).toString();
-        // Without a format of its own the edit keeps the library's.
-        if (!format.isEmpty())
-            edit->setDisplayFormat(format);
-        edit->setDateTime(dateTime.toDateTime());
-        return edit;
-    }
-    auto* line = new ZtLineEdit(parent);
-    line->setText(index.data(Qt::DisplayRole).toString());
-    return line;
+    QWidget* editor = newEditor(parent, option, index);
+    // The editor sits in the view, out of a host's reach: it goes by its column's header.
+    const QString header = index.model()->headerData(index.column(), Qt::Horizontal).toString();
+    editor->setAccessibleName(header.isEmpty() ? tr("Row %1, column %2").arg(index.row() + 1).arg(index.column() + 1)
+                                               : header);
+    return editor;
 }
 
 void ZtTableViewItemDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const

@@ -60,6 +60,8 @@ NotifyWidget::NotifyWidget(NotifyManager* /*manager*/, QWidget* parent)
     Q_D(NotifyWidget);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
+    // The manager makes the notices: a host has no chance to name them.
+    setAccessibleName(tr("Notice"));
 
     auto* outer = new QHBoxLayout(this);
     outer->setContentsMargins(10, 0, 0, 0);
@@ -92,7 +94,9 @@ NotifyWidget::~NotifyWidget() = default;
 void NotifyWidget::SetMsgType(NotifyManager::MsgType type)
 {
     Q_D(NotifyWidget);
-    const char* icon = type == NotifyManager::MsgCorrect ? kCorrectIcon : kErrorIcon;
+    const bool correct = type == NotifyManager::MsgCorrect;
+    const char* icon = correct ? kCorrectIcon : kErrorIcon;
+    d->icon->setAccessibleName(correct ? tr("Success") : tr("Error"));
     d->icon->setStyleSheet(QStringLiteral("QWidget{background-image:url(%1);}").arg(QLatin1String(icon)));
 }
 

@@ -22,6 +22,7 @@ TipWidget::TipWidget(const QString& text, QWidget* parent)
     d->layout->setContentsMargins(kShaderDist, kShaderDist, kShaderDist, kShaderDist);
     d->layout->addWidget(d->label);
     setAttribute(Qt::WA_TranslucentBackground);
+    setAccessibleName(tr("Tip"));
 
     auto shadow = new QGraphicsDropShadowEffect(this);
     shadow->setColor(QColor(0, 0, 0, 38));

@@ -30,6 +30,9 @@ WaitWidget::WaitWidget(QWidget* parent)
     d->movie = new QMovie(QString::fromLatin1(kLoadingPicture), QByteArray(), this);
     d->label = new QLabel(this);
     d->label->setMovie(d->movie);
+    // An animation says nothing to a screen reader: both the window and the picture are named.
+    setAccessibleName(tr("Please wait"));
+    d->label->setAccessibleName(tr("Busy"));
     d->timer = new QTimer(this);
     connect(d->timer, &QTimer::timeout, this, &WaitWidget::OnTimeOutToStopWaiting);
 

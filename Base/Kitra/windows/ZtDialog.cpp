@@ -363,6 +363,8 @@ void ZtDialog::SetTitle(const QString& title)
 {
     Q_D(ZtDialog);
     d->ui.pDialogTitle->SetTitleText(title);
+    // The frame is drawn by the dialog itself: the system and screen readers read the title here.
+    setWindowTitle(title);
 }
 
 QString ZtDialog::GetTitle() const

@@ -56,6 +56,8 @@ ZtTipLabel::ZtTipLabel(QWidget* parent)
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
+    // One bubble serves the whole process: a host never gets to name it.
+    setAccessibleName(tr("Tip"));
     setUpTextArea();
 
     d->fadeIn = new QPropertyAnimation(this, "windowOpacity", this);
@@ -81,6 +83,7 @@ void ZtTipLabel::setUpTextArea()
     Q_D(ZtTipLabel);
     d->textArea = new QTextEdit(this);
     d->textArea->setObjectName(QStringLiteral("m_tipLabel"));
+    d->textArea->setAccessibleName(tr("Tip"));
     d->textArea->setStyleSheet(QStringLiteral("QTextEdit#m_tipLabel{border-radius:%1px;}").arg(kCornerRadius));
     d->textArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     d->textArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
