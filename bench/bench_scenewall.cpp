@@ -1,5 +1,5 @@
-// The scene wall against the same wall drawn with plain graphics items of bare Qt: 8 x 8 screens,
-// 16 windows on each (1,024 windows), in a 1920 x 1080 view.
+// The scene wall against the same wall drawn with plain graphics items of bare Qt, in a 1920 x 1080
+// view: 4 x 4, 8 x 8 and 16 x 16 screens with 16 windows on each (256, 1,024 and 4,096 windows).
 #include "BenchSupport.h"
 #include "StructScaleRect.h"
 #include "ZtDir.h"
@@ -33,12 +33,12 @@ namespace {
 const int kGrid = 8;                 // rows and columns of the wall, one screen per cell
 const int kWindowsPerSide = 4;       // a 4 x 4 arrangement of windows on every screen
 const int kWindowsPerScreen = kWindowsPerSide * kWindowsPerSide;
-const int kWindowCount = kGrid * kGrid * kWindowsPerScreen;
 const QSize kViewSize(1920, 1080);
 const int kButtonsPerWindow = 8;
 const qreal kTitleHeight = 24.0;
 const qreal kButtonSpacing = 7.0;
-const int kDragHalfStep = 20;        // moves alternate 40 px apart, either side of the press
+const int kGrids[] = {4, 8, 16};     // the three walls measured, by screens per side
+const int kDetailThreshold = 64;     // simplified drawing under this size: catches the 1,024-window wall
 const int kCrowdedScreen = 2000;     // windows stacked on the one screen that the clearing figure empties
 const QColor kWallBackground(0x1b, 0x23, 0x2c);
 
@@ -56,6 +56,25 @@ StructScaleRect windowScale(int k)
 StructScaleRect screenScale(int row, int col, int grid)
 {
     return StructScaleRect(double(col) / grid, double(row) / grid, double(col + 1) / grid, double(row + 1) / grid, true);
+}
+
+int windowsOf(int grid)
+{
+    return grid * grid * kWindowsPerScreen;
+}
+
+// Moves alternate twice this apart, either side of the press, within the room a window has on its
+// screen (a tenth of the screen's width on either side).
+int dragHalfStep(int grid)
+{
+    return 176 / grid;     // more than the drag distance, 10 pixels, at every size
+}
+
+// Fewer samples of the largest wall keep the whole run short; each of its times is long enough
+// for the clock.
+int samplesFor(int grid)
+{
+    return grid > kGrid ? 7 : kSamples;
 }
 
 std::unique_ptr<QGraphicsView> makeWall(int grid = kGrid, int windowsPerScreen = kWindowsPerScreen)
@@ -181,22 +200,45 @@ class bench_SceneWall : public QObject
     Q_OBJECT
 
 private:
-    // figure -> row name -> value, for the closing table
-    QMap<QString, QMap<QString, double>> m_results;
-    QStringList m_figures;
-
-    void record(const QString& figure, bool bare, double value)
+    struct Row
     {
-        if (!m_figures.contains(figure))
-            m_figures << figure;
-        m_results[figure][bare ? QStringLiteral("bare Qt") : QStringLiteral("kitra")] = value;
+        QString figure;
+        int windows;
+        QMap<bool, double> value;     // bare -> value
+    };
+    QList<Row> m_rows;     // in the order first recorded
+
+    void record(const QString& figure, int windows, bool bare, double value)
+    {
+        for (Row& row : m_rows) {
+            if (row.figure == figure && row.windows == windows) {
+                row.value[bare] = value;
+                return;
+            }
+        }
+        m_rows.append({figure, windows, {{bare, value}}});
     }
 
+    // One row per wall and kind: "kitra 1024", "bare Qt 1024", ...
     static void addRows()
     {
         QTest::addColumn<bool>("bare");
-        QTest::newRow("kitra") << false;
-        QTest::newRow("bare Qt") << true;
+        QTest::addColumn<int>("grid");
+        for (int grid : kGrids) {
+            const QByteArray windows = QByteArray::number(windowsOf(grid));
+            QTest::newRow("kitra " + windows) << false << grid;
+            QTest::newRow("bare Qt " + windows) << true << grid;
+        }
+    }
+
+    static void useDetailThreshold(QGraphicsView* view)
+    {
+        static_cast<ZtTVWallNormalWnd*>(view)->SetWindowDetailThreshold(kDetailThreshold);
+    }
+
+    QString cell(const Row& row, bool bare) const
+    {
+        return row.value.contains(bare) ? QString::number(row.value.value(bare), 'f', 2) : QStringLiteral("-");
     }
 
 private slots:
@@ -219,73 +261,75 @@ private slots:
     void memoryPerWindow()
     {
         QFETCH(bool, bare);
+        QFETCH(int, grid);
         if (underCallgrind())
             QSKIP("resident memory means nothing under valgrind");
         // A tiny wall first pays the one-time costs (fonts, style sheet, pictures) outside the figure.
         makeView(bare, 1, 1).reset();
         malloc_trim(0);
         const qint64 before = residentBytes();
-        auto view = makeView(bare);
+        auto view = makeView(bare, grid);
         const qint64 after = residentBytes();
         QVERIFY(before > 0 && after > 0);
-        const double perWindow = double(after - before) / kWindowCount;
-        qInfo("%s: resident memory grew by %.1f MiB for %d windows, %.0f bytes per window",
-              QTest::currentDataTag(), (after - before) / 1048576.0, kWindowCount, perWindow);
-        record(QStringLiteral("memory per window (KiB)"), bare, perWindow / 1024.0);
+        record(QStringLiteral("memory per window (KiB)"), windowsOf(grid), bare,
+               double(after - before) / windowsOf(grid) / 1024.0);
+        view.reset();
+        malloc_trim(0);
     }
 
-    void build_data() { addRows(); }
-    void build()
+    // Building a wall and closing it again, each timed on its own.
+    void buildAndTeardown_data() { addRows(); }
+    void buildAndTeardown()
     {
         QFETCH(bool, bare);
+        QFETCH(int, grid);
         makeView(bare, 1, 1).reset();
-        // Built walls outlive the measured block: tearing down is not part of the figure. Each is
-        // hidden at once: beside other shown walls, a new one took several times longer to build,
-        // a cost of the benchmark's pile of top-level windows, not of building.
-        std::vector<std::unique_ptr<QGraphicsView>> built;
-        QBENCHMARK {
-            built.push_back(makeView(bare));
-            built.back()->hide();
-        }
-        QVERIFY(built.back()->scene()->items().size() >= kWindowCount * (1 + kButtonsPerWindow));
-        built.clear();
-        if (underCallgrind())
+        if (underCallgrind()) {
+            // Built walls outlive the measured block: tearing down is not part of the count.
+            std::vector<std::unique_ptr<QGraphicsView>> built;
+            QBENCHMARK {
+                built.push_back(makeView(bare, grid));
+                built.back()->hide();
+            }
             return;
-        record(QStringLiteral("build (ms)"), bare, medianOf([bare] {
+        }
+        std::vector<double> builds, teardowns;
+        for (int i = 0; i < kWarmUps + samplesFor(grid); ++i) {
             QElapsedTimer timer;
             timer.start();
-            auto view = makeView(bare);
-            const double ms = elapsedMs(timer);
+            auto view = makeView(bare, grid);
+            const double built = elapsedMs(timer);
+            QVERIFY(view->scene()->items().size() >= windowsOf(grid) * (1 + kButtonsPerWindow));
+            // Hidden at once, as a host closes it: a shown one would first be repainted.
+            view->hide();
+            timer.restart();
             view.reset();
-            return ms;
-        }));
-    }
-
-    // Closing a large wall: destroying it with every screen and window.
-    void teardown_data() { addRows(); }
-    void teardown()
-    {
-        QFETCH(bool, bare);
-        if (underCallgrind())
-            QSKIP("timed by hand: QBENCHMARK would count the building too");
-        record(QStringLiteral("teardown (ms)"), bare, medianOf([bare] {
-            auto built = makeView(bare);
-            built->hide();
-            QElapsedTimer timer;
-            timer.start();
-            built.reset();
-            return elapsedMs(timer);
-        }));
+            if (i >= kWarmUps) {
+                builds.push_back(built);
+                teardowns.push_back(elapsedMs(timer));
+            }
+        }
+        const auto median = [](std::vector<double>& v) {
+            std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
+            return v[v.size() / 2];
+        };
+        record(QStringLiteral("build (ms)"), windowsOf(grid), bare, median(builds));
+        record(QStringLiteral("teardown (ms)"), windowsOf(grid), bare, median(teardowns));
     }
 
     // Emptying one crowded screen: the wall renumbers nothing while its windows go.
-    void clearScreen_data() { addRows(); }
+    void clearScreen_data()
+    {
+        QTest::addColumn<bool>("bare");
+        QTest::newRow("kitra") << false;
+        QTest::newRow("bare Qt") << true;
+    }
     void clearScreen()
     {
         QFETCH(bool, bare);
         if (underCallgrind())
             QSKIP("timed by hand: QBENCHMARK would count the building too");
-        record(QStringLiteral("clear a screen of 2,000 windows (ms)"), bare, medianOf([bare] {
+        record(QStringLiteral("clear one crowded screen (ms)"), kCrowdedScreen, bare, medianOf([bare] {
             auto view = makeView(bare, 1, kCrowdedScreen);
             QCoreApplication::processEvents();
             QElapsedTimer timer;
@@ -295,45 +339,63 @@ private slots:
             else
                 static_cast<ZtTVWallNormalWnd*>(view.get())->DeleteAllWindows(0);
             return elapsedMs(timer);
-        }));
+        }, 7));
     }
 
-    void render_data() { addRows(); }
+    // Drawing the whole view, with every window in full and, on the wall, with the windows under
+    // the detail threshold simplified (the bare wall has no such rule and draws the same).
+    void render_data()
+    {
+        addRows();
+        for (int grid : kGrids)
+            QTest::newRow(("kitra, simplified " + QByteArray::number(windowsOf(grid))).constData()) << false << grid;
+    }
     void render()
     {
         QFETCH(bool, bare);
-        auto view = makeView(bare);
+        QFETCH(int, grid);
+        const bool simplified = QByteArray(QTest::currentDataTag()).contains("simplified");
+        auto view = makeView(bare, grid);
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        if (simplified)
+            useDetailThreshold(view.get());
         QImage target(kViewSize, QImage::Format_ARGB32_Premultiplied);
         {
             // Glyphs and pictures are cached by the first render, as on a running wall.
             QPainter p(&target);
             view->render(&p);
         }
-        QBENCHMARK {
-            QPainter p(&target);
-            view->render(&p);
-        }
-        if (underCallgrind())
+        if (underCallgrind()) {
+            QBENCHMARK {
+                QPainter p(&target);
+                view->render(&p);
+            }
             return;
-        record(QStringLiteral("render (ms)"), bare, medianOf([&] {
+        }
+        const double ms = medianOf([&] {
             QElapsedTimer timer;
             timer.start();
             QPainter p(&target);
             view->render(&p);
             p.end();
             return elapsedMs(timer);
-        }));
+        }, samplesFor(grid));
+        record(simplified ? QStringLiteral("render, simplified (ms)") : QStringLiteral("render (ms)"), windowsOf(grid),
+               bare, ms);
+        if (bare)   // the bare wall's figure stands beside the simplified one too
+            record(QStringLiteral("render, simplified (ms)"), windowsOf(grid), bare, ms);
     }
 
     void dragStep_data() { addRows(); }
     void dragStep()
     {
         QFETCH(bool, bare);
-        auto view = makeView(bare);
+        QFETCH(int, grid);
+        auto view = makeView(bare, grid);
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
         QWidget* viewport = view->viewport();
-        const QPointF screenCentre(kViewSize.width() / kGrid * 3.5, kViewSize.height() / kGrid * 3.5);
+        const int halfStep = dragHalfStep(grid);
+        const QPointF screenCentre(kViewSize.width() / grid * (grid / 2 - 0.5), kViewSize.height() / grid * (grid / 2 - 0.5));
         const QList<QGraphicsItem*> group = windowsOfScreenAt(view.get(), screenCentre);
         QCOMPARE(group.size(), kWindowsPerScreen);
         QGraphicsItem* pressed = group.at(5);
@@ -349,7 +411,7 @@ private slots:
             for (QGraphicsItem* window : group)
                 origins << window->pos();
             dragBy = [&, origins] {
-                const qreal dx = (step++ % 2 == 0 ? kDragHalfStep : -kDragHalfStep);
+                const qreal dx = (step++ % 2 == 0 ? halfStep : -halfStep);
                 for (int i = 0; i < group.size(); ++i)
                     group.at(i)->setPos(origins.at(i) + QPointF(dx, 0));
                 paintPending();
@@ -360,31 +422,31 @@ private slots:
             wall->SetWindowSelectionMode(ZtTVWallNormalWnd::MultiSelection);
             for (QGraphicsItem* window : group)
                 window->setSelected(true);
-            // Inside the window, clear of its resize margins.
-            const QPoint press = view->mapFromScene(pressed->mapToScene(QPointF(24.0, 16.0)));
+            // The window's middle, clear of its resize margins.
+            const QPoint press = view->mapFromScene(pressed->sceneBoundingRect().center());
             QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, press);
             QCOMPARE(wall->GetSelectedWindowIndexs().size(), kWindowsPerScreen);
             dragBy = [&, press] {
-                const int dx = (step++ % 2 == 0 ? kDragHalfStep : -kDragHalfStep);
+                const int dx = (step++ % 2 == 0 ? halfStep : -halfStep);
                 sendMove(viewport, press + QPoint(dx, 0));
                 paintPending();
             };
         }
         paintPending();
 
-        // Both positions once, checked: the whole group moves 40 px and each step paints.
+        // Both positions once, checked: the whole group moves and each step paints.
         const int paintsBefore = paints.count;
         dragBy();
-        QCOMPARE(pressed->pos(), startPos + QPointF(kDragHalfStep, 0));
-        QCOMPARE(group.last()->pos(), lastStart + QPointF(kDragHalfStep, 0));
+        QCOMPARE(pressed->pos(), startPos + QPointF(halfStep, 0));
+        QCOMPARE(group.last()->pos(), lastStart + QPointF(halfStep, 0));
         dragBy();
-        QCOMPARE(pressed->pos(), startPos - QPointF(kDragHalfStep, 0));
+        QCOMPARE(pressed->pos(), startPos - QPointF(halfStep, 0));
         QVERIFY2(paints.count >= paintsBefore + 2, "a drag step did not repaint the viewport");
 
-        QBENCHMARK { dragBy(); }
-
-        if (!underCallgrind()) {
-            record(QStringLiteral("drag step (ms)"), bare, medianOf([&] {
+        if (underCallgrind()) {
+            QBENCHMARK { dragBy(); }
+        } else {
+            record(QStringLiteral("drag step (ms)"), windowsOf(grid), bare, medianOf([&] {
                 QElapsedTimer timer;
                 timer.start();
                 dragBy();
@@ -396,23 +458,23 @@ private slots:
         viewport->removeEventFilter(&paints);
     }
 
+    // One table: each figure at each size, the two walls and their ratio, and how much the wall's
+    // figure grew from the size before (four times the windows).
     void cleanupTestCase()
     {
-        if (m_figures.isEmpty())
+        if (m_rows.isEmpty())
             return;
-        qInfo("%-26s %12s %12s %18s", "figure (median of 20)", "kitra", "bare Qt", "kitra / bare Qt");
-        for (const QString& figure : qAsConst(m_figures)) {
-            const QMap<QString, double>& row = m_results.value(figure);
-            const auto cell = [&row](const char* name) {
-                return row.contains(QLatin1String(name)) ? QString::number(row.value(QLatin1String(name)), 'f', 2)
-                                                         : QStringLiteral("-");
-            };
-            const QString ratio = row.contains(QStringLiteral("kitra")) && row.contains(QStringLiteral("bare Qt"))
-                    && row.value(QStringLiteral("bare Qt")) > 0
-                ? QString::number(row.value(QStringLiteral("kitra")) / row.value(QStringLiteral("bare Qt")), 'f', 2)
-                : QStringLiteral("-");
-            qInfo("%-26s %12s %12s %18s", qPrintable(figure), qPrintable(cell("kitra")), qPrintable(cell("bare Qt")),
-                  qPrintable(ratio));
+        std::stable_sort(m_rows.begin(), m_rows.end(), [](const Row& a, const Row& b) { return a.figure < b.figure; });
+        qInfo("%-32s %8s %10s %10s %8s %12s", "figure (median)", "windows", "kitra", "bare Qt", "ratio", "kitra growth");
+        for (int i = 0; i < m_rows.size(); ++i) {
+            const Row& row = m_rows.at(i);
+            const bool both = row.value.contains(false) && row.value.contains(true) && row.value.value(true) > 0;
+            const QString ratio = both ? QString::number(row.value.value(false) / row.value.value(true), 'f', 2) : QStringLiteral("-");
+            QString growth = QStringLiteral("-");
+            if (i > 0 && m_rows.at(i - 1).figure == row.figure && m_rows.at(i - 1).value.value(false) > 0)
+                growth = QString::number(row.value.value(false) / m_rows.at(i - 1).value.value(false), 'f', 2) + QLatin1Char('x');
+            qInfo("%-32s %8d %10s %10s %8s %12s", qPrintable(row.figure), row.windows, qPrintable(cell(row, false)),
+                  qPrintable(cell(row, true)), qPrintable(ratio), qPrintable(growth));
         }
         // Times move with the machine's load; instruction counts do not.
         qInfo("steady counts of build, render and drag step: run again with -callgrind");

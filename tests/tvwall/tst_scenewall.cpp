@@ -778,6 +778,56 @@ private slots:
         QCOMPARE(changed.count(), 0);
     }
 
+    // Windows drawn smaller than the threshold, zoom included, lose title bar, buttons and texts;
+    // larger ones look and click as with the rule off.
+    void detailThresholdSimplifiesSmallWindows_data()
+    {
+        QTest::addColumn<StructScaleRect>("opened");
+        QTest::addColumn<StructScaleRect>("shown");
+        QTest::addColumn<int>("threshold");
+        QTest::addColumn<int>("notches");
+        QTest::addColumn<bool>("simplified");
+        const StructScaleRect small(0.25, 0.25, 0.4, 0.4);      // 60 x 30
+        QTest::newRow("zoomed in") << kMiddle << kMiddle << 120 << 2 << false;      // 450 x 225
+        QTest::newRow("grown") << small << rect(0, 0, 1, 1) << 120 << 0 << false;
+        QTest::newRow("1:1") << kMiddle << kMiddle << 120 << 0 << true;             // 200 x 100
+        QTest::newRow("zoomed in, still small") << kMiddle << kMiddle << 300 << 2 << true;
+        QTest::newRow("shrunk") << kMiddle << small << 120 << 2 << true;           // 135 x 67
+    }
+    void detailThresholdSimplifiesSmallWindows()
+    {
+        QFETCH(StructScaleRect, opened);
+        QFETCH(StructScaleRect, shown);
+        QFETCH(int, threshold);
+        QFETCH(int, notches);
+        QFETCH(bool, simplified);
+        Wall wall;
+        wall->SetWindowTitleShow(true);
+        wall.furnish({opened});
+        wall->SetWindowContentText(0, 0, "Camera 12");
+        wall->SetWindowDetailThreshold(threshold);
+        KitraTest::wheel(wall.viewport(), wall.onScreen(0, QPointF(200, 100)), notches);
+        wall->SetWindowScale(0, 0, shown);
+        const QImage withRule = wall.viewport()->grab().toImage();
+        wall->SetWindowDetailThreshold(0);
+        QCOMPARE(withRule == wall.viewport()->grab().toImage(), !simplified);
+        wall->SetWindowDetailThreshold(threshold);
+        QCOMPARE(wall->GetWindowDetailThreshold(), threshold);
+        QSignalSpy closed(wall.get(), &ZtTVWallNormalWnd::SignalWindowCloseBtnClicked);
+        KitraTest::click(wall.viewport(), wall.buttonAt(0, 0, ZtTVWallNormalWindow::CloseButton));
+        QCOMPARE(closed.count(), simplified ? 0 : 1);
+        QCOMPARE(wall->GetSelectedWindowIndexs(), Ids{0});     // a press on the window all the same
+    }
+
+    void negativeDetailThresholdIsRefused()
+    {
+        Wall wall;
+        wall->SetWindowDetailThreshold(40);
+        QTest::ignoreMessage(QtWarningMsg, "---ZtGUI--- ZtTVWallNormalWnd::SetWindowDetailThreshold: pixels = -1");
+        wall->SetWindowDetailThreshold(-1);
+        QCOMPARE(wall->GetWindowDetailThreshold(), 40);
+    }
+
     void randomUseKeepsTheWallConsistent()
     {
         Wall wall(4, 4);

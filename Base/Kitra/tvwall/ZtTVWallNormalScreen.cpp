@@ -9,6 +9,7 @@
 
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
+#include <QGraphicsSceneResizeEvent>
 #include <QPainter>
 
 namespace ZtGUI {
@@ -75,10 +76,18 @@ int ZtTVWallNormalScreenPrivate::indexOf(const QGraphicsItem* item) const
     return -1;
 }
 
+namespace {
+// "Window n", n counted from one.
+QString numberedTitle(int number)
+{
+    return ZtTVWallNormalScreen::tr("Window") + QLatin1Char(' ') + QString::number(number);
+}
+} // namespace
+
 void ZtTVWallNormalScreenPrivate::retitleWindows(int from)
 {
     for (int i = from; i < windows.size(); ++i)
-        windows.at(i)->SetTitle(QStringLiteral("%1 %2").arg(ZtTVWallNormalScreen::tr("Window")).arg(i + 1));
+        windows.at(i)->SetTitle(numberedTitle(i + 1));
 }
 
 bool ZtTVWallNormalScreenPrivate::removeWindow(int index)
@@ -93,17 +102,27 @@ bool ZtTVWallNormalScreenPrivate::removeWindow(int index)
     return wasSelected;
 }
 
-void ZtTVWallNormalScreenPrivate::connectReports(ZtTVWallNormalWindow* window, bool connected)
+void ZtTVWallNormalScreenPrivate::disconnectReports(ZtTVWallNormalWindow* window)
 {
     Q_Q(ZtTVWallNormalScreen);
     QObject::disconnect(window, &ZtTVWallNormalWindow::SignalCloseBtnClicked, q, &ZtTVWallNormalScreen::OnWindowCloseBtnClicked);
     QObject::disconnect(window, &ZtTVWallNormalWindow::SignalAudioBtnClicked, q, &ZtTVWallNormalScreen::OnWindowAudioBtnClicked);
     QObject::disconnect(window, &ZtTVWallNormalWindow::SignalGeoChanged, q, &ZtTVWallNormalScreen::OnGeoChanged);
-    if (!connected)
-        return;
+}
+
+void ZtTVWallNormalScreenPrivate::connectReports(ZtTVWallNormalWindow* window)
+{
+    Q_Q(ZtTVWallNormalScreen);
     QObject::connect(window, &ZtTVWallNormalWindow::SignalCloseBtnClicked, q, &ZtTVWallNormalScreen::OnWindowCloseBtnClicked);
     QObject::connect(window, &ZtTVWallNormalWindow::SignalAudioBtnClicked, q, &ZtTVWallNormalScreen::OnWindowAudioBtnClicked);
     QObject::connect(window, &ZtTVWallNormalWindow::SignalGeoChanged, q, &ZtTVWallNormalScreen::OnGeoChanged);
+}
+
+void ZtTVWallNormalScreenPrivate::setWindowDetailLimit(const QSizeF& limit)
+{
+    windowDetailLimit = limit;
+    for (ZtTVWallNormalWindow* window : qAsConst(windows))
+        ZtTVWallNormalWindowPrivate::get(window)->setDetailLimit(limit);
 }
 
 ZtTVWallNormalScreen::ZtTVWallNormalScreen(ZtTVWallNormalWnd* owner, int rowSpan, int colSpan, QGraphicsItem* parent)
@@ -200,7 +219,9 @@ void ZtTVWallNormalScreen::SetFreeMode(bool freeMode)
     setData(TVWallItemData::FreeMode, freeMode);
     for (ZtTVWallNormalWindow* window : qAsConst(d->windows)) {
         window->SetFreeMode(freeMode);
-        d->connectReports(window, freeMode);
+        d->disconnectReports(window);
+        if (freeMode)
+            d->connectReports(window);
     }
 }
 
@@ -233,13 +254,17 @@ int ZtTVWallNormalScreen::OpenWindow(const StructScaleRect& scale, const QVarian
     const double topZ = GetMaxWindowZValue();
     auto* window = new ZtTVWallNormalWindow(this, d->titleShow, scale.bFreeMode, audioVisible);
     window->SetPrecision(d->precision());
+    ZtTVWallNormalWindowPrivate::get(window)->setDetailLimit(d->windowDetailLimit);
     d->windows.append(window);
-    window->SetTitle(QStringLiteral("%1 %2").arg(tr("Window")).arg(d->windows.size()));
+    window->SetTitle(numberedTitle(d->windows.size()));
     window->SetScale(scale);
     window->setZValue(topZ + 1.0);
-    window->SetUserData(userData);
+    // A new window holds no data yet: storing an empty value would only cost an entry per window.
+    if (userData.isValid())
+        window->SetUserData(userData);
     d->scale.bFreeMode = scale.bFreeMode;
-    d->connectReports(window, scale.bFreeMode);
+    if (scale.bFreeMode)
+        d->connectReports(window);     // a new window has no connections to remove
     // A double click selects the window, and is reported as a selection change.
     connect(window, &ZtTVWallNormalWindow::SignalDoubleClickedSelectedChanged, this,
             &ZtTVWallNormalScreen::SignalWindowSelectedChanged);
@@ -415,9 +440,14 @@ void ZtTVWallNormalScreen::paint(QPainter* painter, const QStyleOptionGraphicsIt
     QGraphicsWidget::paint(painter, option, widget);
     const QRectF r = boundingRect();
     painter->save();
+    // The frame is a two-pixel pen's stroke of r, centred on its edges; filled as four bands it
+    // takes the same pixels at a fraction of a stroke's cost, which shows on a wall of many screens.
+    const QColor frame(233, 234, 236, 255);
+    painter->fillRect(QRectF(r.left() - 1, r.top() - 1, r.width() + 2, 2), frame);
+    painter->fillRect(QRectF(r.left() - 1, r.bottom() - 1, r.width() + 2, 2), frame);
+    painter->fillRect(QRectF(r.left() - 1, r.top() + 1, 2, r.height() - 2), frame);
+    painter->fillRect(QRectF(r.right() - 1, r.top() + 1, 2, r.height() - 2), frame);
     painter->setBrush(Qt::NoBrush);
-    painter->setPen(QPen(QBrush(QColor(233, 234, 236, 255)), 2.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-    painter->drawRect(r);
     if (IsSelected()) {
         painter->setPen(QPen(QColor(219, 221, 225, 255), 1.0));
         painter->drawRect(r.adjusted(0, 0, -1, -1));
@@ -465,6 +495,17 @@ QVariant ZtTVWallNormalScreen::itemChange(GraphicsItemChange change, const QVari
         break;
     }
     return QGraphicsWidget::itemChange(change, value);
+}
+
+void ZtTVWallNormalScreen::resizeEvent(QGraphicsSceneResizeEvent* event)
+{
+    QGraphicsWidget::resizeEvent(event);
+    // Windows are placed in fractions of the screen's size: a pure move leaves them where they are.
+    const QList<QGraphicsItem*> children = childItems();
+    for (QGraphicsItem* child : children) {
+        if (auto* window = qobject_cast<ZtTVWallNormalWindow*>(child->toGraphicsObject()))
+            window->OnGeometryChanged();
+    }
 }
 
 void ZtTVWallNormalScreen::OnSceneRectChanged(const QRectF&)

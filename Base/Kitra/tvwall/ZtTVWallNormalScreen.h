@@ -158,6 +158,8 @@ protected:
     void mouseMoveEvent(QGraphicsSceneMouseEvent* event) override;
     /// Ends a draw with SignalDrawAreaOpenWindow(), or a band by selecting what it touches.
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
+    /// Places the windows again in their fractions of the new size.
+    void resizeEvent(QGraphicsSceneResizeEvent* event) override;
 
 private slots:
     void OnSceneRectChanged(const QRectF& rect);

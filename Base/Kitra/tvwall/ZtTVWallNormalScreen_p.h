@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QPointF>
 #include <QRectF>
+#include <QSizeF>
 #include <QPointer>
 #include <QString>
 
@@ -44,7 +45,10 @@ public:
     void retitleWindows(int from);
     /// Takes window `index` out of the screen and destroys it; whether it had been selected.
     bool removeWindow(int index);
-    void connectReports(ZtTVWallNormalWindow* window, bool connected);
+    void connectReports(ZtTVWallNormalWindow* window);
+    void disconnectReports(ZtTVWallNormalWindow* window);
+    /// Windows smaller than `limit` (item units; invalid for none) draw simplified, now and later.
+    void setWindowDetailLimit(const QSizeF& limit);
 
     // The operator's gestures (ZtTVWallNormalScreenGestures.cpp). A slot may delete the window or
     // this screen from any signal emitted there, so nothing is touched after a signal unchecked.
@@ -90,6 +94,7 @@ public:
     double resizeOffsetRight = 0.0;
     double resizeOffsetBottom = 0.0;
     bool titleShow = true;
+    QSizeF windowDetailLimit;
     QPointer<QGraphicsScene> layoutScene;   // whose scene rectangle the screen follows
 };
 

@@ -1,5 +1,7 @@
 #include "ZtTVWallNormalTitleItem.h"
 
+#include "ZtTVWallNormalWindow.h"
+
 #include <QFontMetrics>
 #include <QGraphicsPixmapItem>
 #include <QIcon>
@@ -11,7 +13,18 @@ namespace {
 const qreal kTitleHeight = 24.0;
 const qreal kButtonSpacing = 7.0;
 const char* const kTitleIconFile = "./Skin/ZtGui/DustyBlue/TVWallOperateWnd/ScreenTitleIcon.png";
+
+// Places one button left of `x` and returns where the next one ends.
+qreal placeButton(QGraphicsPixmapItem* button, qreal x, const QRectF& bar, bool buttonsVisible)
+{
+    const QRectF picture = button->boundingRect();
+    x -= picture.width() + kButtonSpacing;
+    button->setPos(x, (bar.height() - picture.height()) / 2.0);
+    const QRectF placed(button->pos(), picture.size());
+    button->setVisible(buttonsVisible && !placed.isEmpty() && bar.contains(placed));
+    return x;
 }
+} // namespace
 
 class ZtTVWallNormalTitleItemPrivate
 {
@@ -25,8 +38,10 @@ public:
     bool showTitle = false;
     bool buttonsVisible = true;
     // The title as drawn, elided to the room between the icon and the buttons; eliding on every
-    // paint would dominate the cost of drawing a large wall.
+    // paint would dominate the cost of drawing a large wall, and eliding on every change would
+    // dominate the cost of building one: it is elided at the first paint after a change.
     QString shownTitle;
+    bool shownTitleStale = false;
     QRectF titleRect;
 };
 
@@ -36,7 +51,8 @@ ZtTVWallNormalTitleItem::ZtTVWallNormalTitleItem(QGraphicsWidget* window)
 {
     Q_D(ZtTVWallNormalTitleItem);
     d->window = window;
-    if (window)
+    // A scene-wall window reports its resizes itself; any other widget is followed by its signal.
+    if (window && !qobject_cast<ZtTVWallNormalWindow*>(window))
         connect(window, &QGraphicsWidget::geometryChanged, this, &ZtTVWallNormalTitleItem::OnGeometryChanged);
     OnGeometryChanged();
 }
@@ -78,6 +94,8 @@ bool ZtTVWallNormalTitleItem::IsShowTitle() const
 void ZtTVWallNormalTitleItem::SetButtonsVisible(bool visible)
 {
     Q_D(ZtTVWallNormalTitleItem);
+    if (visible == d->buttonsVisible)
+        return;     // the buttons already stand as they should
     d->buttonsVisible = visible;
     LayoutButtons();
 }
@@ -88,8 +106,11 @@ void ZtTVWallNormalTitleItem::AddButton(QGraphicsPixmapItem* button)
     if (!button)
         return;
     button->setParentItem(this);
+    // Earlier buttons keep their places: only the new one, left of the last, is placed.
+    const qreal x = d->buttons.isEmpty() ? d->rect.right() : d->buttons.last()->pos().x();
     d->buttons.append(button);
-    LayoutButtons();
+    placeButton(button, x, d->rect, d->buttonsVisible);
+    UpdateShownTitle();
 }
 
 QList<QGraphicsPixmapItem*> ZtTVWallNormalTitleItem::GetButtons() const
@@ -120,13 +141,8 @@ void ZtTVWallNormalTitleItem::LayoutButtons()
 {
     Q_D(ZtTVWallNormalTitleItem);
     qreal x = d->rect.right();
-    for (QGraphicsPixmapItem* button : qAsConst(d->buttons)) {
-        const QRectF picture = button->boundingRect();
-        x -= picture.width() + kButtonSpacing;
-        button->setPos(x, (d->rect.height() - picture.height()) / 2.0);
-        const QRectF placed(button->pos(), picture.size());
-        button->setVisible(d->buttonsVisible && !placed.isEmpty() && d->rect.contains(placed));
-    }
+    for (QGraphicsPixmapItem* button : qAsConst(d->buttons))
+        x = placeButton(button, x, d->rect, d->buttonsVisible);
     UpdateShownTitle();
 }
 
@@ -139,13 +155,13 @@ void ZtTVWallNormalTitleItem::UpdateShownTitle()
     left += 5.0;
     qreal right = d->rect.right();
     for (const QGraphicsPixmapItem* button : qAsConst(d->buttons)) {
-        if (button->isVisible())
+        // Its own visibility: a hidden bar still keeps its title clear of the buttons it will show.
+        if (button->isVisibleTo(this))
             right = qMin(right, button->pos().x());
     }
     d->titleRect = QRectF(QPointF(left, d->rect.top()), QPointF(right, d->rect.bottom()));
     d->shownTitle.clear();
-    if (d->showTitle && !d->title.isEmpty() && d->titleRect.width() > 0)
-        d->shownTitle = QFontMetrics(font()).elidedText(d->title, Qt::ElideRight, int(d->titleRect.width()));
+    d->shownTitleStale = d->showTitle && !d->title.isEmpty() && d->titleRect.width() > 0;
     update();
 }
 
@@ -164,6 +180,10 @@ void ZtTVWallNormalTitleItem::paint(QPainter* painter, const QStyleOptionGraphic
     painter->fillRect(d->rect, fill);
     if (!d->icon.isNull() && !d->iconPicture.isNull())
         painter->drawPixmap(QPointF(2.0, (d->rect.height() - d->iconPicture.height()) / 2.0), d->iconPicture);
+    if (d->shownTitleStale) {
+        d->shownTitle = QFontMetrics(font()).elidedText(d->title, Qt::ElideRight, int(d->titleRect.width()));
+        d->shownTitleStale = false;
+    }
     if (d->shownTitle.isEmpty())
         return;
     painter->setPen(Qt::white);

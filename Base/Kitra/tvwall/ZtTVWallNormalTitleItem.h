@@ -53,6 +53,9 @@ private slots:
     void OnGeometryChanged();
 
 private:
+    // The window tells its title bar of its resizes directly, without a connection per window.
+    friend class ZtTVWallNormalWindow;
+
     void LayoutButtons();
     void UpdateShownTitle();
 

@@ -40,7 +40,7 @@ const TitleButtonInfo kButtons[] = {
 };
 
 // Every window shows the same few pictures: each file is read once, and the pixmaps share it.
-QPixmap skinPicture(const char* file)
+QPixmap skinPicture(const QString& path)
 {
     static QHash<QString, QPixmap> loaded;
     static const bool releasedWithTheApplication = [] {
@@ -49,11 +49,47 @@ QPixmap skinPicture(const char* file)
         return true;
     }();
     Q_UNUSED(releasedWithTheApplication);
-    const QString path = CommonFun::GetSkinPath(QStringLiteral("Kitra"), QString::fromLatin1(file));
     auto it = loaded.find(path);
     if (it == loaded.end())
         it = loaded.insert(path, QPixmap(path));
     return it.value();
+}
+
+QPixmap skinPicture(const char* file)
+{
+    return skinPicture(CommonFun::GetSkinPath(QStringLiteral("Kitra"), QString::fromLatin1(file)));
+}
+
+// The title buttons' pictures and tool tips, resolved once for every window opened under the same
+// skin folder and language: windows share the pixmaps and the strings instead of each resolving
+// eight paths and translating eight texts.
+struct TitleButtonAssets
+{
+    QString skinFolder;
+    QPixmap pictures[8];
+    QString toolTips[8];
+};
+
+const TitleButtonAssets& titleButtonAssets()
+{
+    static TitleButtonAssets assets;
+    static const bool releasedWithTheApplication = [] {
+        qAddPostRoutine([] { assets = TitleButtonAssets(); });
+        return true;
+    }();
+    Q_UNUSED(releasedWithTheApplication);
+    const QString folder = CommonFun::GetSkinPath(QStringLiteral("Kitra"), QString());
+    if (folder != assets.skinFolder) {
+        assets.skinFolder = folder;
+        for (const TitleButtonInfo& info : kButtons)
+            assets.pictures[info.id] = skinPicture(folder + QLatin1String(info.file));
+    }
+    for (const TitleButtonInfo& info : kButtons) {
+        const QString tip = ZtTVWallNormalWindow::tr(info.toolTip);
+        if (tip != assets.toolTips[info.id])
+            assets.toolTips[info.id] = tip;
+    }
+    return assets;
 }
 
 // The maximise button: one gesture, left on the wall's undo stack.
@@ -92,24 +128,26 @@ ZtTVWallNormalWindow::ZtTVWallNormalWindow(QGraphicsItem* screen, bool titleShow
     setAcceptDrops(true);
 
     d->titleItem = new ZtTVWallNormalTitleItem(this);
+    // Set before the buttons come, so that adding them lays the bar out once, not once more after.
+    d->titleItem->SetShowTitle(titleShow);
+    d->titleItem->SetButtonsVisible(freeMode);
+    const TitleButtonAssets& assets = titleButtonAssets();
     for (const TitleButtonInfo& info : kButtons) {
         if (info.id == VolumeButton && !(audioVisible && freeMode))
             continue;
-        auto* button = new QGraphicsPixmapItem(skinPicture(info.file), d->titleItem);
+        // Made hidden and off the scene, then handed to the bar: the bar shows what fits once the
+        // window has its size, and the scene takes the button in once.
+        auto* button = new QGraphicsPixmapItem(assets.pictures[info.id]);
+        button->setVisible(false);
         // The whole square counts, not only its opaque pixels.
         button->setShapeMode(QGraphicsPixmapItem::BoundingRectShape);
         button->setData(TVWallItemData::ButtonId, uint(info.id));
-        button->setToolTip(tr(info.toolTip));
+        button->setToolTip(assets.toolTips[info.id]);
         d->buttons[info.id] = button;
         d->titleItem->AddButton(button);
     }
-    d->titleItem->SetShowTitle(titleShow);
-    d->titleItem->SetButtonsVisible(freeMode);
     SetFreeMode(freeMode);
-
-    d->geometrySource = qobject_cast<QGraphicsWidget*>(screen ? screen->toGraphicsObject() : nullptr);
-    if (d->geometrySource)
-        connect(d->geometrySource, &QGraphicsWidget::geometryChanged, this, &ZtTVWallNormalWindow::OnGeometryChanged);
+    d->followParent(screen);
 }
 
 ZtTVWallNormalWindow::~ZtTVWallNormalWindow() = default;
@@ -165,6 +203,43 @@ void ZtTVWallNormalWindowPrivate::applyScale(const StructScaleRect& next, bool m
     emit q->SignalGeoChanged(scale);
 }
 
+// A screen re-places its windows itself; any other parent widget is followed by its signal.
+void ZtTVWallNormalWindowPrivate::followParent(QGraphicsItem* parent)
+{
+    Q_Q(ZtTVWallNormalWindow);
+    auto* widget = qobject_cast<QGraphicsWidget*>(parent ? parent->toGraphicsObject() : nullptr);
+    if (qobject_cast<ZtTVWallNormalScreen*>(widget))
+        widget = nullptr;
+    geometrySource = widget;
+    if (widget)
+        QObject::connect(widget, &QGraphicsWidget::geometryChanged, q, &ZtTVWallNormalWindow::OnGeometryChanged);
+}
+
+void ZtTVWallNormalWindowPrivate::setDetailLimit(const QSizeF& limit)
+{
+    detailLimit = limit;
+    updateDetail();
+}
+
+void ZtTVWallNormalWindowPrivate::updateDetail()
+{
+    Q_Q(ZtTVWallNormalWindow);
+    const QSizeF size = q->size();
+    const bool small = detailLimit.isValid()
+        && (size.width() < detailLimit.width() || size.height() < detailLimit.height());
+    if (small == simplified)
+        return;
+    simplified = small;
+    showTitleBar();
+    q->update();
+}
+
+void ZtTVWallNormalWindowPrivate::showTitleBar()
+{
+    // Hidden, the bar takes its buttons out of drawing and of the scene's hit tests.
+    titleItem->setVisible((titleShow || isFree()) && !simplified);
+}
+
 void ZtTVWallNormalWindow::SetScale(const StructScaleRect& scale, bool maximizedState, bool fittedState)
 {
     Q_D(ZtTVWallNormalWindow);
@@ -183,9 +258,8 @@ void ZtTVWallNormalWindow::SetFreeMode(bool freeMode)
     d->scale.bFreeMode = freeMode;
     d->savedScale.bFreeMode = freeMode;
     d->titleItem->SetButtonsVisible(freeMode);
-    // The title bar shows while there are titles or buttons; a locked window keeps no buttons
-    // that would change it.
-    d->titleItem->setVisible(d->titleShow || freeMode);
+    d->showTitleBar();
+    // A locked window keeps no buttons that would change it.
     if (!freeMode && d->titleShow) {
         for (int id : {CloseButton, MaxButton, SelfAdaptionButton}) {
             if (d->buttons[id])
@@ -308,13 +382,23 @@ QVariant ZtTVWallNormalWindow::itemChange(GraphicsItemChange change, const QVari
     if (change == ItemParentHasChanged) {
         if (d->geometrySource)
             disconnect(d->geometrySource, &QGraphicsWidget::geometryChanged, this, &ZtTVWallNormalWindow::OnGeometryChanged);
-        QGraphicsItem* parent = parentItem();
-        d->geometrySource = qobject_cast<QGraphicsWidget*>(parent ? parent->toGraphicsObject() : nullptr);
-        if (d->geometrySource)
-            connect(d->geometrySource, &QGraphicsWidget::geometryChanged, this, &ZtTVWallNormalWindow::OnGeometryChanged);
+        d->followParent(parentItem());
         OnGeometryChanged();
     }
     return QGraphicsWidget::itemChange(change, value);
+}
+
+void ZtTVWallNormalWindow::resizeEvent(QGraphicsSceneResizeEvent* event)
+{
+    Q_D(ZtTVWallNormalWindow);
+    QGraphicsWidget::resizeEvent(event);
+    // Every title bar made for this window follows its width, its own and any other.
+    const QList<QGraphicsItem*> children = childItems();
+    for (QGraphicsItem* child : children) {
+        if (auto* title = qobject_cast<ZtTVWallNormalTitleItem*>(child->toGraphicsObject()))
+            title->OnGeometryChanged();
+    }
+    d->updateDetail();
 }
 
 void ZtTVWallNormalWindow::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
@@ -363,9 +447,29 @@ void ZtTVWallNormalWindow::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event
     emit SignalDoubleClickedSelectedChanged();
 }
 
+void ZtTVWallNormalWindowPrivate::paintSimplified(QPainter* painter) const
+{
+    Q_Q(const ZtTVWallNormalWindow);
+    // Nested fills only: they leave the painter as it was and cost far less than strokes, which
+    // counts when a thousand windows are this small.
+    const QRectF r = q->boundingRect();
+    painter->fillRect(r, QColor(76, 81, 87, 255));
+    QRectF body = r.adjusted(1, 1, -1, -1);
+    if (q->isSelected()) {
+        painter->fillRect(body, QColor(24, 144, 255, 255));
+        body.adjust(2, 2, -2, -2);
+    }
+    if (!body.isEmpty())
+        painter->fillRect(body, QColor(233, 234, 236, 255));
+}
+
 void ZtTVWallNormalWindow::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
 {
     Q_D(ZtTVWallNormalWindow);
+    if (d->simplified) {
+        d->paintSimplified(painter);
+        return;
+    }
     const QRectF r = boundingRect();
     painter->save();
     painter->fillRect(r, QColor(233, 234, 236, 255));

@@ -96,7 +96,8 @@ public:
     /// The title bar item, owned by the window.
     ZtTVWallNormalTitleItem* GetTitleItem() const;
 
-    /// Draws the light grey body, a blue frame with a resize grip while selected, and the content text.
+    /// Draws the light grey body, a blue frame with a resize grip while selected, and the content
+    /// text unless the wall draws the window simplified.
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
 signals:
@@ -117,11 +118,17 @@ protected:
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;
     /// On a free window: restores a fitted window or fits it to cells, then selects it.
     void mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event) override;
+    /// Lays the title bar out for the new width, and drops it with the content text while the
+    /// wall draws the window simplified.
+    void resizeEvent(QGraphicsSceneResizeEvent* event) override;
 
 private slots:
     void OnGeometryChanged();
 
 private:
+    // A screen re-places its windows on its own resizes, without a connection per window.
+    friend class ZtTVWallNormalScreen;
+
     QScopedPointer<ZtTVWallNormalWindowPrivate> d_ptr;
 };
 

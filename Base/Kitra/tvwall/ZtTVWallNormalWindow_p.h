@@ -5,8 +5,10 @@
 
 #include <QFont>
 #include <QPointer>
+#include <QSizeF>
 
 class QGraphicsPixmapItem;
+class QPainter;
 
 namespace ZtGUI {
 
@@ -24,6 +26,18 @@ public:
     /// exactly, and a key steps by one pixel, which may be less than the precision.
     void applyScale(const StructScaleRect& scale, bool maximizedState, bool fittedState);
 
+    /// Follows the geometry of `parent` when it is a widget other than a screen (screens re-place
+    /// their windows themselves).
+    void followParent(QGraphicsItem* parent);
+    /// Windows smaller than `limit` (item units; invalid for none) draw simplified.
+    void setDetailLimit(const QSizeF& limit);
+    /// Simplified or not for the current size; the title bar follows.
+    void updateDetail();
+    /// The title bar shows while there are titles or buttons, and the window is drawn in full.
+    void showTitleBar();
+    /// The window as drawn below the detail threshold: frame, fill and selection.
+    void paintSimplified(QPainter* painter) const;
+
     ZtTVWallNormalWindow* q_ptr;
     ZtTVWallNormalTitleItem* titleItem = nullptr;
     StructScaleRect scale;
@@ -40,6 +54,8 @@ public:
     bool titleShow = true;
     bool releaseEnabled = true;
     bool audioVisible = false;
+    QSizeF detailLimit;
+    bool simplified = false;      // smaller than detailLimit: no title bar, buttons or texts
     QPointer<QGraphicsWidget> geometrySource;   // the parent whose resizes re-place the window
 
     bool isFree() const { return scale.bFreeMode; }

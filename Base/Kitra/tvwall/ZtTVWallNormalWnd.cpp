@@ -8,6 +8,7 @@
 #include "ZtTVWallNormalEagleEye.h"
 #include "ZtTVWallNormalScene.h"
 #include "ZtTVWallNormalScreen.h"
+#include "ZtTVWallNormalScreen_p.h"
 #include "ZtTVWallNormalWindow.h"
 #include "ZtVerScrollBar.h"
 
@@ -16,6 +17,7 @@
 #include <QUndoStack>
 #include <QWheelEvent>
 #include <algorithm>
+#include <limits>
 
 namespace ZtGUI {
 
@@ -74,6 +76,27 @@ void ZtTVWallNormalWndPrivate::fitScene()
     const QRectF wall(q->viewport()->contentsRect());
     if (!wall.isNull())
         scene->setSceneRect(wall);
+}
+
+void ZtTVWallNormalWndPrivate::applyDetailThreshold()
+{
+    Q_Q(const ZtTVWallNormalWnd);
+    QSizeF limit;
+    if (detailThreshold > 0) {
+        // How long a scene unit is on the view, across and down, whatever the rotation.
+        const QTransform zoom = q->transform();
+        const qreal across = QLineF(zoom.map(QPointF()), zoom.map(QPointF(1.0, 0.0))).length();
+        const qreal down = QLineF(zoom.map(QPointF()), zoom.map(QPointF(0.0, 1.0))).length();
+        const auto inScene = [this](qreal unit) {
+            return unit > 0.0 ? detailThreshold / unit : std::numeric_limits<qreal>::max();
+        };
+        limit = QSizeF(inScene(across), inScene(down));
+    }
+    if (limit == detailLimit)
+        return;
+    detailLimit = limit;
+    for (ZtTVWallNormalScreen* s : qAsConst(screens))
+        ZtTVWallNormalScreenPrivate::get(s)->setWindowDetailLimit(limit);
 }
 
 void ZtTVWallNormalWndPrivate::connectScreen(ZtTVWallNormalScreen* s)
@@ -193,6 +216,7 @@ int ZtTVWallNormalWnd::AddScreen(const StructScaleRect& struScale, const QIcon& 
     screen->SetTitle(strTitle);
     screen->SetUserData(userData);
     screen->SetFreeMode(struScale.bFreeMode);
+    ZtTVWallNormalScreenPrivate::get(screen)->setWindowDetailLimit(d->detailLimit);
     d->scene->addItem(screen);
     d->connectScreen(screen);
     d->screens.append(screen);
@@ -464,13 +488,31 @@ QVariant ZtTVWallNormalWnd::GetWindowUserData(int iScreen, int iWindow)
 
 void ZtTVWallNormalWnd::RecoverEagleEye()
 {
+    Q_D(ZtTVWallNormalWnd);
     resetTransform();
-    d_func()->eagleEye->Collapse();
+    d->applyDetailThreshold();
+    d->eagleEye->Collapse();
 }
 
 void ZtTVWallNormalWnd::SetAudioBtnVisible(bool bVisible)
 {
     m_bAudioBtnVisible = bVisible;
+}
+
+void ZtTVWallNormalWnd::SetWindowDetailThreshold(int pixels)
+{
+    Q_D(ZtTVWallNormalWnd);
+    if (pixels < 0) {
+        qWarning("---ZtGUI--- ZtTVWallNormalWnd::SetWindowDetailThreshold: pixels = %d", pixels);
+        return;
+    }
+    d->detailThreshold = pixels;
+    d->applyDetailThreshold();
+}
+
+int ZtTVWallNormalWnd::GetWindowDetailThreshold() const
+{
+    return d_func()->detailThreshold;
 }
 
 QUndoStack* ZtTVWallNormalWnd::GetUndoStack() const
@@ -514,6 +556,7 @@ void ZtTVWallNormalWnd::wheelEvent(QWheelEvent* event)
     setTransform(QTransform(clamp(scaled.m11()), scaled.m12(), scaled.m13(),
                             scaled.m21(), clamp(scaled.m22()), scaled.m23(),
                             scaled.m31(), scaled.m32(), scaled.m33()));
+    d->applyDetailThreshold();
     event->accept();
 }
 

@@ -154,6 +154,13 @@ public:
     void RecoverEagleEye();
     /// Whether free windows opened from now on get a volume button; true after construction.
     void SetAudioBtnVisible(bool bVisible);
+    /// Draws a window that appears narrower or lower than `pixels` on the view (zoom included)
+    /// simplified: its fill, frame and selection only, without title bar, buttons or texts, and
+    /// without buttons to click (a press there lands on the window). 0, the default, draws every
+    /// window in full; a negative value is refused with a warning.
+    void SetWindowDetailThreshold(int pixels);
+    /// The value of SetWindowDetailThreshold(), 0 after construction.
+    int GetWindowDetailThreshold() const;
     /// The operator's moves, resizes, maximise, restore and fit of windows, one command per
     /// gesture of the mouse or the keyboard, for the host's Edit menu; the host's own calls are
     /// not recorded. Undo and redo report each window they place with SignalWindowGeoChanged()

@@ -243,7 +243,9 @@ void ZtTVWallNormalWnd::focusOutEvent(QFocusEvent* event)
 
 void ZtTVWallNormalWnd::paintEvent(QPaintEvent* event)
 {
-    Q_D(const ZtTVWallNormalWnd);
+    Q_D(ZtTVWallNormalWnd);
+    // A host may zoom through QGraphicsView itself: the windows follow before they are drawn.
+    d->applyDetailThreshold();
     QGraphicsView::paintEvent(event);
     if (!hasFocus() || !d->keyboardFocus)
         return;

@@ -3,6 +3,7 @@
 #include "ZtTVWallNormalWnd.h"
 
 #include <QObject>
+#include <QSizeF>
 
 class QKeyEvent;
 class QUndoStack;
@@ -34,6 +35,9 @@ public:
     void connectScreen(ZtTVWallNormalScreen* screen);
     /// The scene rectangle becomes the viewport's, whenever the viewport has one.
     void fitScene();
+    /// Gives every screen the window size, in scene units, under which windows draw simplified
+    /// at the view's current zoom; nothing when it has not changed.
+    void applyDetailThreshold();
 
     ZtTVWallNormalWnd* q_ptr;
     ZtTVWallNormalWnd::SelectionMode selectionMode = ZtTVWallNormalWnd::SingleSelection;
@@ -47,6 +51,8 @@ public:
     QUndoStack* undoStack = nullptr;
     int generation = 0;     // deletions so far; a record or command of another generation is stale
     int applying = 0;       // commands being undone or redone
+    int detailThreshold = 0;        // in view pixels; 0 draws every window in full
+    QSizeF detailLimit;             // the same in scene units at the last zoom, invalid when off
 
     // The keyboard (ZtTVWallNormalWndKeys.cpp). False for a key that is not the wall's.
     bool handleKey(const QKeyEvent* event);
