@@ -269,6 +269,48 @@ private slots:
         QVERIFY(!host.screen(0)->grab().isNull());
     }
 
+    // A second list updates the texts in place: fewer or unshown records hide theirs, and a new
+    // font name or colour alone still reaches the text that stays.
+    void osdTextsFollowTheNextList_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("shown");
+        QTest::newRow("fewer") << "fewer" << 1;
+        QTest::newRow("one not shown") << "unshown" << 2;
+        QTest::newRow("font name only") << "font" << 3;
+        QTest::newRow("colour only") << "colour" << 3;
+    }
+    void osdTextsFollowTheNextList()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, shown);
+        DisplayWallHost host;
+        std::vector<ZtGUI::StructOSDInfo> list{osdRecord(0, 0, 4096, 2048), osdRecord(0, 4096, 4096, 6144),
+                                               osdRecord(4096, 0, 8192, 2048)};
+        list[0].strFontName = "simKai";
+        host.wall->SetScreenOSDInfo(0, list);
+        QCOMPARE(shownTexts(host.screen(0)).size(), 3);
+        if (change == "fewer")
+            list.resize(1);
+        else if (change == "unshown")
+            list[1].bShow = false;
+        else if (change == "font")
+            list[0].strFontName = "simSun";
+        else
+            list[0].struBackColor = {0, 200, 0, 0};
+        list[0].strText = "Next";
+        host.wall->SetScreenOSDInfo(0, list);
+        QCOMPARE(shownTexts(host.screen(0)).size(), shown);
+        QLabel* label = nullptr;     // the first text's, at the top-left corner
+        for (ZtGUI::MovableSub* sub : shownTexts(host.screen(0)))
+            label = sub->pos().isNull() ? qobject_cast<QLabel*>(sub->widget()) : label;
+        QVERIFY(label);
+        QCOMPARE(label->text(), QStringLiteral("Next"));
+        QCOMPARE(label->font().family(), QString(change == "font" ? "SimSun" : "KaiTi"));
+        const QColor back(list[0].struBackColor.iRed, list[0].struBackColor.iGreen, list[0].struBackColor.iBlue);
+        QCOMPARE(label->grab().toImage().pixelColor(label->width() - 3, label->height() - 3), back);
+    }
+
     // Eight texts kept and traced; buttons report once; a right click reports with a background only.
     void osdListsButtonsAndLabels()
     {

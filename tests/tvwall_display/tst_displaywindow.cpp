@@ -294,6 +294,24 @@ private slots:
         }
     }
 
+    // On the wall, under its style sheet, a selected window's title is written in white.
+    void titleIsWhiteOnTheWall()
+    {
+        DisplayWallHost host;
+        host.wall->SetWindowTitleShow(true);
+        host.open(0, QRect(20, 20, 300, 200));
+        host.window(0, 0)->SetSelected(true);
+        auto* title = host.window(0, 0)->findChild<QLabel*>("pTitleLabel");
+        QVERIFY(title && title->isVisible());
+        const QImage image = title->grab().toImage();
+        int brightest = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                brightest = qMax(brightest, qGray(image.pixel(x, y)));
+        }
+        QVERIFY2(brightest > 250, qPrintable(QString::number(brightest)));
+    }
+
     // Skin sets the background, selection the edge and grip; content text only without video.
     void paintsSkinAndSelection()
     {

@@ -119,14 +119,19 @@ void ZtTVWallDisplayScreenPrivate::layoutOSD()
         font.setBold(info.strFontName == "simHei");
         entry.label->setFont(font);
         // The skin's style sheet picks the family by object name.
-        entry.label->setObjectName(info.strFontName == "simHei"   ? QString()
-                                   : info.strFontName == "simKai" ? QStringLiteral("KaiStyle")
-                                                                  : QStringLiteral("SongStyle"));
-        entry.label->setStyleSheet(QStringLiteral("QLabel {") + QStringLiteral("font-size: %1px").arg(fontSize) + ';'
-                                   + QStringLiteral("color: rgb(%1)").arg(rgbOf(info.struTextColor)) + ';'
-                                   + QStringLiteral("background-color: rgba(%1, %2)")
-                                         .arg(rgbOf(info.struBackColor)).arg(alphaOf(info))
-                                   + '}');
+        const QString name = info.strFontName == "simHei"   ? QString()
+                             : info.strFontName == "simKai" ? QStringLiteral("KaiStyle")
+                                                            : QStringLiteral("SongStyle");
+        const bool renamed = name != entry.label->objectName();
+        entry.label->setObjectName(name);
+        const QString sheet = QStringLiteral("QLabel {") + QStringLiteral("font-size: %1px").arg(fontSize) + ';'
+                              + QStringLiteral("color: rgb(%1)").arg(rgbOf(info.struTextColor)) + ';'
+                              + QStringLiteral("background-color: rgba(%1, %2)")
+                                    .arg(rgbOf(info.struBackColor)).arg(alphaOf(info))
+                              + '}';
+        // Restyling a label (and its buttons) is costly: only a new sheet or name needs it.
+        if (sheet != entry.label->styleSheet() || renamed)
+            entry.label->setStyleSheet(sheet);
         if (info.cAlign == 0)
             entry.label->setAlignment(Qt::AlignLeft);
         else if (info.cAlign == 1)
@@ -156,13 +161,17 @@ void ZtTVWallDisplayScreen::SetOSDInfo(std::vector<StructOSDInfo>& vecInfo)
 {
     Q_D(ZtTVWallDisplayScreen);
     osdLog().info("[Debug OSD] [ZtTVWallDisplayScreen::SetOSDInfo] Enter.");
-    for (const auto& entry : d->osd)
-        entry.sub->hide();
     d->osdInfo = vecInfo;
     if (d->osdInfo.size() > size_t(ZtTVWallDisplayScreenPrivate::kOSDCount)) {
         qWarning("---ZtGUI--- ZtTVWallDisplayScreen::SetOSDInfo: %d records, only the first %d are shown",
                  int(d->osdInfo.size()), ZtTVWallDisplayScreenPrivate::kOSDCount);
         d->osdInfo.resize(size_t(ZtTVWallDisplayScreenPrivate::kOSDCount));
+    }
+    // Only the texts that go away are hidden: hiding and showing again the ones that stay would
+    // lay out and repaint each of them twice.
+    for (size_t i = 0; i < size_t(ZtTVWallDisplayScreenPrivate::kOSDCount); ++i) {
+        if (i >= d->osdInfo.size() || !d->osdInfo[i].bShow)
+            d->osd[i].sub->hide();
     }
     if (!d->osdInfo.empty())
         d->layoutOSD();

@@ -140,11 +140,14 @@ QToolButton* makeTitleButton(QWidget* parent)
     return button;
 }
 
-// A style sheet addresses the button by its object name: a new name needs a new polish.
+// A style sheet addresses the button by its object name: a new name needs a new polish, once
+// the button has had its first (a new button is polished when first shown, under its last name).
 void rename(QToolButton* button, const QString& name, const QString& tip)
 {
     button->setObjectName(name);
     button->setToolTip(tip);
+    if (!button->testAttribute(Qt::WA_WState_Polished))
+        return;
     button->style()->unpolish(button);
     button->style()->polish(button);
     button->update();
@@ -203,14 +206,16 @@ void ZtTVWallDisplayWindowPrivate::createTitleButtons()
         if (!wanted[i])
             continue;
         buttons[i] = makeTitleButton(titleItem);
-        titleItem->AddButton(buttons[i]);
         nameForTools(buttons[i], kTitleAccessible[i]);
         if (copied[i]) {
             copies[i] = makeTitleButton(titleItemEx);
-            titleItemEx->AddButton(copies[i]);
             nameForTools(copies[i], kTitleAccessible[i]);
         }
+        // Named before the bars show them, so that the style polishes each button once.
         setButtonState(TitleButton(i), false);
+        titleItem->AddButton(buttons[i]);
+        if (copies[i])
+            titleItemEx->AddButton(copies[i]);
     }
 }
 
@@ -263,12 +268,25 @@ bool ZtTVWallDisplayWindowPrivate::putBack(const StructScaleRect& to, bool maxim
 {
     Q_Q(ZtTVWallDisplayWindow);
     // Exact, not within the precision: undoing everything must give back the very rectangles.
-    const bool there = maximized == maximise && to.dLeft == scale.dLeft && to.dTop == scale.dTop
-                       && to.dRight == scale.dRight && to.dBottom == scale.dBottom && to.bFreeMode == scale.bFreeMode;
-    if (there || !place(to, maximise))
+    if ((maximized == maximise && exactlyAt(to)) || !place(to, maximise))
         return true;
     savedScale = saved;
     return EmitAlive(q, &ZtTVWallDisplayWindow::SignalGeoChanged, scale);
+}
+
+bool ZtTVWallDisplayWindowPrivate::stepTo(const StructScaleRect& to)
+{
+    Q_Q(ZtTVWallDisplayWindow);
+    const StructScaleRect target = dockOn ? snapped(to) : to;
+    if (exactlyAt(target) || !place(target, false))
+        return true;
+    return EmitAlive(q, &ZtTVWallDisplayWindow::SignalGeoChanged, scale);
+}
+
+bool ZtTVWallDisplayWindowPrivate::exactlyAt(const StructScaleRect& to) const
+{
+    return to.dLeft == scale.dLeft && to.dTop == scale.dTop && to.dRight == scale.dRight
+           && to.dBottom == scale.dBottom && to.bFreeMode == scale.bFreeMode;
 }
 
 bool ZtTVWallDisplayWindowPrivate::toggleMaximizedByOperator()

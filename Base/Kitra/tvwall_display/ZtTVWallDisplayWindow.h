@@ -195,6 +195,7 @@ protected:
 
 private:
     friend class ZtTVWallDisplayHistory;     // reads and puts back the state an undo restores
+    friend class ZtTVWallDisplayWndPrivate;  // steps the selection by keyboard, exactly
     QScopedPointer<ZtTVWallDisplayWindowPrivate> d_ptr;
 };
 

@@ -41,6 +41,10 @@ public:
     /// Puts the window back exactly where an undo or redo says, restore target included, and
     /// reports it; false when a slot deleted the window.
     bool putBack(const StructScaleRect& to, bool maximise, const StructScaleRect& saved);
+    /// As SetScale, but compared exactly: a keyboard step of one pixel on a screen wider than a
+    /// thousand pixels is finer than the precision and must still move the window.
+    bool stepTo(const StructScaleRect& to);
+    bool exactlyAt(const StructScaleRect& to) const;
     /// Maximises or restores as the title button does, as one undoable gesture.
     bool toggleMaximizedByOperator();
     StructScaleRect snapped(const StructScaleRect& scale) const;

@@ -6,6 +6,7 @@
 #include "ZtTVWallDisplayHistory_p.h"
 #include "ZtTVWallDisplayScreen.h"
 #include "ZtTVWallDisplayWindow.h"
+#include "ZtTVWallDisplayWindow_p.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -131,7 +132,7 @@ void ZtTVWallDisplayWndPrivate::placeAll(const QList<ZtTVWallDisplayWindow*>& wi
     // Each window reports its move; a host may delete windows, or the wall, from that slot.
     for (const QPointer<ZtTVWallDisplayWindow>& w : guarded(windows)) {
         if (w)
-            w->SetScale(to(w->GetScale()));
+            w->d_func()->stepTo(to(w->GetScale()));
     }
 }
 
