@@ -332,6 +332,13 @@
     </message>
 </context>
 <context>
+    <name>ZtGUI::ZtHeaderView</name>
+    <message>
+        <source>Select all</source>
+        <translation>Select all</translation>
+    </message>
+</context>
+<context>
     <name>ZtGUI::ZtMenuCustomCombox</name>
     <message>
         <source>Choices</source>

@@ -8,6 +8,10 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QMap>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#include <algorithm>
 
 using namespace ZtGUI;
 using namespace SceneWallTest;
@@ -113,6 +117,32 @@ struct DisplayWall
     ZtTVWallDisplayScreen* screen(int s) const { return wall.findChildren<ZtTVWallDisplayScreen*>().value(s); }
 
     ZtTVWallDisplayWnd wall;
+};
+
+/// What an assistive tool heard: each event and the name of its item at that moment.
+QStringList& heard()
+{
+    static QStringList events;
+    return events;
+}
+
+void hear(QAccessibleEvent* event)
+{
+    const QAccessibleInterface* iface = event->accessibleInterface();
+    QAccessible::State changed;
+    if (event->type() == QAccessible::StateChanged)
+        changed = static_cast<QAccessibleStateChangeEvent*>(event)->changedStates();
+    const QString state = changed.selected ? "selected " : changed.readOnly ? "readOnly " : "";
+    heard() << QStringLiteral("%1 %2%3").arg(event->type()).arg(state, iface && iface->isValid() ? iface->text(QAccessible::Name) : QString());
+}
+
+/// Accessibility on, as with a screen reader, and every event heard while it lives.
+struct Listener
+{
+    static QPlatformAccessibility* bridge() { return QGuiApplicationPrivate::platformIntegration()->accessibility(); }
+    Listener() : previous(QAccessible::installUpdateHandler(hear)) { bridge()->setActive(true); }
+    ~Listener() { bridge()->setActive(false), QAccessible::installUpdateHandler(previous); }
+    QAccessible::UpdateHandler previous;
 };
 
 } // namespace
@@ -227,6 +257,57 @@ private slots:
         QVERIFY2(names.contains("Close") && names.contains("Maximise") && names.contains("Volume"),
                  qPrintable(names.join(QLatin1Char(','))));
         QCOMPARE(lobby->childCount(), 0);
+    }
+
+    // What the operator and the host do to the wall reaches assistive tools as events about the
+    // right item, named as it stands when the event is sent (a deleted window before it goes).
+    void changesAreAnnounced_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("heard");     // state and name
+        const int changed = QAccessible::StateChanged, destroyed = QAccessible::ObjectDestroyed;
+        const int created = QAccessible::ObjectCreated, renamed = QAccessible::NameChanged;
+        QTest::newRow("click selects") << "click" << changed << "selected Window 1 on screen 1";
+        QTest::newRow("click deselects") << "click" << changed << "selected Window 2 on screen 2";
+        QTest::newRow("click selects screen") << "click" << changed << "selected Screen 1";
+        QTest::newRow("drag") << "drag" << int(QAccessible::LocationChanged) << "Window 1 on screen 1";
+        QTest::newRow("rename") << "rename" << renamed << "Window 2 on screen 2: Dock";
+        QTest::newRow("lock window") << "lock" << changed << "readOnly Window 1 on screen 2: Gate east";
+        QTest::newRow("lock screen") << "lock screen" << changed << "readOnly Screen 2";
+        QTest::newRow("delete") << "delete" << destroyed << "Window 1 on screen 2: Gate east";
+        QTest::newRow("delete renumbers") << "delete" << renamed << "Window 1 on screen 2";
+        QTest::newRow("delete screens") << "delete screens" << destroyed << "Screen 2";
+        QTest::newRow("open") << "open" << created << "Window 2 on screen 1";
+        QTest::newRow("add screen") << "add screen" << created << "Screen 3";
+        QTest::newRow("tab") << "tab" << int(QAccessible::Focus) << "Window 3 on screen 2: Lobby";
+    }
+
+    // What the operator and the host do reaches assistive tools as events about the right item,
+    // named as it stands when the event is sent (a deleted window before it goes).
+    void changesAreAnnounced()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, type);
+        QFETCH(QString, heard);
+        const Listener listener;     // the wall goes while tools listen, too
+        Wall wall(2, 2, QSize(800, 400));
+        furnishScene(wall);
+        wall->setFocus();
+        ::heard().clear();
+        const QMap<QString, std::function<void()>> actions{
+            {"click", [&] { KitraTest::click(wall.viewport(), wall.bodyOf(0, 0)); }},
+            {"drag", [&] { KitraTest::drag(wall.viewport(), wall.bodyOf(0, 0), wall.bodyOf(0, 0) - QPoint(30, 20)); }},
+            {"rename", [&] { wall->SetWindowContentText(1, 1, QStringLiteral("Dock")); }},
+            {"lock", [&] { wall->SetWindowScale(1, 0, rect(0, 0, 0.4, 0.4, false)); }},
+            {"lock screen", [&] { wall->SetScreenFreeMode(1, false); }},
+            {"delete", [&] { wall->DeleteWindow(1, 0); }},
+            {"delete screens", [&] { wall->DeleteAllScreen(); }},
+            {"open", [&] { wall->OpenWindow(0, rect(0, 0, 0.5, 0.5), {}); }},
+            {"add screen", [&] { wall.addScreen(rect(0, 0, 0.25, 0.25)); }},
+            {"tab", [&] { QTest::keyClick(wall.get(), Qt::Key_Tab); }}};
+        actions.value(action)();
+        QVERIFY2(::heard().contains(QStringLiteral("%1 %2").arg(type).arg(heard)), qPrintable(::heard().join(" | ")));
     }
 
     void displayWallNamesRectanglesAndStates_data() { namesRectanglesAndStates_data(); }

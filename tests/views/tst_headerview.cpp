@@ -4,6 +4,9 @@
 #include "ZtHeaderView.h"
 
 #include <QStandardItemModel>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <functional>
 
 using namespace ZtGUI;
@@ -81,6 +84,25 @@ struct Table
         return firstRowBox + QPoint(0, top(row) - top(0));
     }
 };
+
+QString describe(const QAccessibleInterface* box)
+{
+    const QAccessible::State s = box->state();
+    return s.checked ? "checked" : s.checkStateMixed ? "mixed" : "unchecked";
+}
+
+QStringList& announced()
+{
+    static QStringList heard;
+    return heard;
+}
+
+void hearBox(QAccessibleEvent* event)
+{
+    const QAccessibleInterface* box = event->accessibleInterface();
+    if (event->type() == QAccessible::StateChanged && box && box->role() == QAccessible::CheckBox)
+        announced() << "announced " + describe(box);
+}
 
 } // namespace
 
@@ -205,6 +227,43 @@ private slots:
         // A width from the model, the default without one.
         QCOMPARE(t.header->sectionSize(1), 64);
         QCOMPARE(t.header->sectionSize(0), t.header->defaultSectionSize());
+    }
+
+    void checkAllBoxForAssistiveTools_data()
+    {
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("expected");      // the box as read, then what a toggle does
+        QTest::newRow("none checked") << "000" << "Name"
+            << QStringList{"unchecked Name", "head 2", "announced checked", "state 2", "rows 222"};
+        QTest::newRow("some checked, untitled") << "020" << ""
+            << QStringList{"mixed Select all", "head 2", "announced checked", "state 2", "rows 222"};
+        QTest::newRow("all checked") << "222" << "Name"
+            << QStringList{"checked Name", "head 0", "announced unchecked", "state 0", "rows 000"};
+    }
+    // A screen reader finds the painted box under the header where it is drawn, reads its state
+    // from the rows, and toggles it as a click does: the same signals, every row set.
+    void checkAllBoxForAssistiveTools()
+    {
+        QFETCH(QString, rows);
+        QFETCH(QString, title);
+        Table t(rows);
+        t.model.setHeaderData(0, Qt::Horizontal, title);
+        t.view->move(120, 90);
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(t.header)->child(0);
+        QVERIFY(box && box->role() == QAccessible::CheckBox);
+        QVERIFY(box->rect().contains(t.header->viewport()->mapToGlobal(t.headerBox)));
+        QStringList log{describe(box) + ' ' + box->text(QAccessible::Name)};
+        connect(t.header, &ZtHeaderView::SignalHeadClicked, [&log](int state) { log << QString("head %1").arg(state); });
+        connect(t.header, &ZtHeaderView::SignalCheckStateChanged, [&log](int state) { log << QString("state %1").arg(state); });
+        announced().clear();
+        const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(hearBox);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);     // as with a screen reader
+        box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+        QAccessible::installUpdateHandler(previous);
+        log.insert(2, announced().value(0));
+        QTEST(log << "rows " + t.rows(), "expected");
     }
 };
 

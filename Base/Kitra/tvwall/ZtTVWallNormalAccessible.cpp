@@ -162,7 +162,38 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
     return nullptr;
 }
 
+bool standing(QObject* item)
+{
+    const QAccessibleInterface* iface = item ? QAccessible::queryAccessibleInterface(item) : nullptr;
+    return iface && iface->isValid();
+}
+
 } // namespace
+
+void ZtTVWallNormalNotify(QObject* item, QAccessible::Event type)
+{
+    if (!QAccessible::isActive() || !standing(item))
+        return;
+    QAccessibleEvent event(item, type);
+    QAccessible::updateAccessibility(&event);
+}
+
+void ZtTVWallNormalNotifyState(QObject* item, QAccessible::State changed)
+{
+    if (!QAccessible::isActive() || !standing(item))
+        return;
+    QAccessibleStateChangeEvent event(item, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void ZtTVWallNormalNotifySelected(QGraphicsItem* item)
+{
+    QAccessible::State selected;
+    selected.selected = true;
+    ZtTVWallNormalNotifyState(item->toGraphicsObject(), selected);
+    if (QGraphicsItem* screen = item->parentItem())
+        ZtTVWallNormalNotifyState(screen->toGraphicsObject(), selected);
+}
 
 void ZtTVWallNormalInstallAccessible()
 {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QAccessible>
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <QPointer>
+
+class QGraphicsItem;
 
 namespace ZtGUI {
 
@@ -13,6 +16,17 @@ class ZtTVWallNormalWnd;
 /// Lets assistive tools walk the scene wall: the wall, its screens and their windows answer
 /// QAccessible with the interfaces below. Installed once, by the first wall.
 void ZtTVWallNormalInstallAccessible();
+
+/// Tells assistive tools that `item` (a screen, or a window on a screen of a wall) had the change
+/// `type`. Builds nothing unless assistive tools are active (Qt hands events to an update handler
+/// only then too): a wall may hold thousands of windows. Sent only while the item stands on its
+/// wall, so a deleted item is announced before it goes, and never from a destructor.
+void ZtTVWallNormalNotify(QObject* item, QAccessible::Event type);
+/// Likewise for a change of the states set in `changed` (selected, read-only).
+void ZtTVWallNormalNotifyState(QObject* item, QAccessible::State changed);
+/// The selected state of `item` and of the screen it stands on, if any (a screen counts as
+/// selected with its windows).
+void ZtTVWallNormalNotifySelected(QGraphicsItem* item);
 
 /// The wall: its children are its screens, in number order.
 class ZtTVWallNormalWndAccessible : public QAccessibleWidget

@@ -3,6 +3,7 @@
 
 #include "KitraGuard_p.h"
 #include "ZtTVWallItemData_p.h"
+#include "ZtTVWallNormalAccessible_p.h"
 #include "ZtTVWallNormalWindow.h"
 #include "ZtTVWallNormalWindow_p.h"
 #include "ZtTVWallNormalWnd.h"
@@ -86,12 +87,16 @@ QString numberedTitle(int number)
 
 void ZtTVWallNormalScreenPrivate::retitleWindows(int from)
 {
-    for (int i = from; i < windows.size(); ++i)
+    for (int i = from; i < windows.size(); ++i) {
         windows.at(i)->SetTitle(numberedTitle(i + 1));
+        ZtTVWallNormalNotify(windows.at(i), QAccessible::NameChanged);     // its number is in its name
+    }
 }
 
 bool ZtTVWallNormalScreenPrivate::removeWindow(int index)
 {
+    // Named while it still stands on the screen; its interface goes with it.
+    ZtTVWallNormalNotify(windows.at(index), QAccessible::ObjectDestroyed);
     ZtTVWallNormalWindow* window = windows.takeAt(index);
     const bool wasSelected = window->isSelected();
     dragStart.remove(window);
@@ -216,7 +221,13 @@ QVariant ZtTVWallNormalScreen::GetUserData() const
 void ZtTVWallNormalScreen::SetFreeMode(bool freeMode)
 {
     Q_D(ZtTVWallNormalScreen);
+    const bool changed = freeMode != IsFreeMode();
     setData(TVWallItemData::FreeMode, freeMode);
+    if (changed) {
+        QAccessible::State locked;
+        locked.readOnly = true;
+        ZtTVWallNormalNotifyState(this, locked);
+    }
     for (ZtTVWallNormalWindow* window : qAsConst(d->windows)) {
         window->SetFreeMode(freeMode);
         d->disconnectReports(window);
@@ -268,6 +279,7 @@ int ZtTVWallNormalScreen::OpenWindow(const StructScaleRect& scale, const QVarian
     // A double click selects the window, and is reported as a selection change.
     connect(window, &ZtTVWallNormalWindow::SignalDoubleClickedSelectedChanged, this,
             &ZtTVWallNormalScreen::SignalWindowSelectedChanged);
+    ZtTVWallNormalNotify(window, QAccessible::ObjectCreated);
     return d->windows.size() - 1;
 }
 
@@ -488,6 +500,7 @@ QVariant ZtTVWallNormalScreen::itemChange(GraphicsItemChange change, const QVari
     case ItemSelectedHasChanged:
         if (scene())
             scene()->update();
+        ZtTVWallNormalNotifySelected(this);
         if (value.toBool())
             emit SignalSelected();
         break;

@@ -3,6 +3,7 @@
 
 #include "CommonFun.h"
 #include "ZtTVWallItemData_p.h"
+#include "ZtTVWallNormalAccessible_p.h"
 #include "ZtTVWallNormalScreen.h"
 #include "ZtTVWallNormalTitleItem.h"
 #include "ZtTVWallNormalUndo_p.h"
@@ -170,9 +171,12 @@ QString ZtTVWallNormalWindow::GetTitle() const
 void ZtTVWallNormalWindow::SetContentText(const QString& text)
 {
     Q_D(ZtTVWallNormalWindow);
+    if (text == d->contentText)
+        return;
     d->contentText = text;
     d->shownContentWidth = -1.0;
     update();
+    ZtTVWallNormalNotify(this, QAccessible::NameChanged);     // the text is part of the name
 }
 
 QString ZtTVWallNormalWindow::GetContentText() const
@@ -197,8 +201,10 @@ void ZtTVWallNormalWindowPrivate::applyScale(const StructScaleRect& next, bool m
             fit->setToolTip(fittedState ? ZtTVWallNormalWindow::tr("Restore") : ZtTVWallNormalWindow::tr("SelfAdaption"));
     }
     const StructScaleRect taken = next;   // `next` may be savedScale itself (Restore)
+    const bool wasFree = isFree();
     savedScale = scale;
     scale = taken;
+    announceLock(wasFree);
     q->OnGeometryChanged();
     emit q->SignalGeoChanged(scale);
 }
@@ -213,6 +219,16 @@ void ZtTVWallNormalWindowPrivate::followParent(QGraphicsItem* parent)
     geometrySource = widget;
     if (widget)
         QObject::connect(widget, &QGraphicsWidget::geometryChanged, q, &ZtTVWallNormalWindow::OnGeometryChanged);
+}
+
+void ZtTVWallNormalWindowPrivate::announceLock(bool wasFree)
+{
+    Q_Q(ZtTVWallNormalWindow);
+    if (wasFree == isFree())
+        return;
+    QAccessible::State locked;
+    locked.readOnly = true;
+    ZtTVWallNormalNotifyState(q, locked);
 }
 
 void ZtTVWallNormalWindowPrivate::setDetailLimit(const QSizeF& limit)
@@ -255,8 +271,10 @@ StructScaleRect ZtTVWallNormalWindow::GetScale() const
 void ZtTVWallNormalWindow::SetFreeMode(bool freeMode)
 {
     Q_D(ZtTVWallNormalWindow);
+    const bool wasFree = d->isFree();
     d->scale.bFreeMode = freeMode;
     d->savedScale.bFreeMode = freeMode;
+    d->announceLock(wasFree);
     d->titleItem->SetButtonsVisible(freeMode);
     d->showTitleBar();
     // A locked window keeps no buttons that would change it.
@@ -376,6 +394,14 @@ void ZtTVWallNormalWindow::OnGeometryChanged()
                        area.height() * (d->scale.dBottom - d->scale.dTop)));
 }
 
+void ZtTVWallNormalWindow::setGeometry(const QRectF& rect)
+{
+    const QRectF before = geometry();
+    QGraphicsWidget::setGeometry(rect);
+    if (geometry() != before)
+        ZtTVWallNormalNotify(this, QAccessible::LocationChanged);
+}
+
 QVariant ZtTVWallNormalWindow::itemChange(GraphicsItemChange change, const QVariant& value)
 {
     Q_D(ZtTVWallNormalWindow);
@@ -384,6 +410,8 @@ QVariant ZtTVWallNormalWindow::itemChange(GraphicsItemChange change, const QVari
             disconnect(d->geometrySource, &QGraphicsWidget::geometryChanged, this, &ZtTVWallNormalWindow::OnGeometryChanged);
         d->followParent(parentItem());
         OnGeometryChanged();
+    } else if (change == ItemSelectedHasChanged) {
+        ZtTVWallNormalNotifySelected(this);
     }
     return QGraphicsWidget::itemChange(change, value);
 }

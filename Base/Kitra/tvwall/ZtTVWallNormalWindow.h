@@ -96,6 +96,10 @@ public:
     /// The title bar item, owned by the window.
     ZtTVWallNormalTitleItem* GetTitleItem() const;
 
+    /// Places the window (every move and resize comes here) and tells assistive tools.
+    void setGeometry(const QRectF& rect) override;
+    using QGraphicsWidget::setGeometry;
+
     /// Draws the light grey body, a blue frame with a resize grip while selected, and the content
     /// text unless the wall draws the window simplified.
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
@@ -112,7 +116,7 @@ signals:
     void SignalDoubleClickedSelectedChanged();
 
 protected:
-    /// Follows the geometry of a new parent screen.
+    /// Follows the geometry of a new parent screen; tells assistive tools of selection changes.
     QVariant itemChange(GraphicsItemChange change, const QVariant& value) override;
     /// Acts on the title button under the mouse (see TitleButton), except right after a drag.
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* event) override;

@@ -37,6 +37,8 @@ public:
     void showTitleBar();
     /// The window as drawn below the detail threshold: frame, fill and selection.
     void paintSimplified(QPainter* painter) const;
+    /// Tells assistive tools of a new lock (read-only state) when the free flag is no longer `wasFree`.
+    void announceLock(bool wasFree);
 
     ZtTVWallNormalWindow* q_ptr;
     ZtTVWallNormalTitleItem* titleItem = nullptr;

@@ -222,6 +222,7 @@ int ZtTVWallNormalWnd::AddScreen(const StructScaleRect& struScale, const QIcon& 
     d->screens.append(screen);
     screen->SetContentText(QStringLiteral("%1 %2").arg(tr("Screen")).arg(d->screens.size()));
     screen->installEventFilter(this);
+    ZtTVWallNormalNotify(screen, QAccessible::ObjectCreated);
     return d->screens.size() - 1;
 }
 
@@ -237,6 +238,9 @@ bool ZtTVWallNormalWnd::DeleteAllScreen()
         return false;
     if (!d->screens.isEmpty())
         d->forgetGestures();
+    // Named while they still stand on the wall.
+    for (ZtTVWallNormalScreen* screen : qAsConst(d->screens))
+        ZtTVWallNormalNotify(screen, QAccessible::ObjectDestroyed);
     const QList<ZtTVWallNormalScreen*> screens = d->screens;
     d->screens.clear();
     d->lastSelectedScreen = -1;

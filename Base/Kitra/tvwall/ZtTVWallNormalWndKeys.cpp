@@ -6,6 +6,7 @@
 
 #include "TVWallKeys_p.h"
 
+#include "ZtTVWallNormalAccessible_p.h"
 #include "ZtTVWallNormalScreen.h"
 #include "ZtTVWallNormalScreen_p.h"
 #include "ZtTVWallNormalUndo_p.h"
@@ -202,7 +203,12 @@ void ZtTVWallNormalWndPrivate::selectNext(bool forward)
         return;
     const QList<int> selected = s->GetSelectedWindowIndexs();
     const int from = forward ? (selected.isEmpty() ? -1 : selected.last()) : (selected.isEmpty() ? count : selected.first());
-    s->SelectOnlyWindow((from + (forward ? 1 : -1) + count) % count);
+    const int next = (from + (forward ? 1 : -1) + count) % count;
+    // The host's slot for the selection may delete the window.
+    const QPointer<ZtTVWallNormalWindow> focused(s->GetWindow(next));
+    s->SelectOnlyWindow(next);
+    if (focused)
+        ZtTVWallNormalNotify(focused, QAccessible::Focus);
 }
 
 void ZtTVWallNormalWndPrivate::clearSelection()

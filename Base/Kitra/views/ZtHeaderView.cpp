@@ -1,6 +1,7 @@
 #include "ZtHeaderView.h"
 #include "ZtHeaderView_p.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 #include "KitraGuard_p.h"
@@ -81,19 +82,43 @@ QStyleOptionViewItem ZtHeaderViewPrivate::sectionOption(int logicalIndex) const
     return option;
 }
 
-bool ZtHeaderViewPrivate::isOnCheckBox(const QPoint& pos) const
+bool ZtHeaderViewPrivate::isBoxClickable() const
 {
     Q_Q(const ZtHeaderView);
     const QAbstractItemModel* model = q->model();
-    if (!model || !q->sectionsClickable() || !headerState().isValid()
-        || !model->headerData(0, Qt::Horizontal, struTreeViewData::HeaderCheckableRole).toBool())
-        return false;
-    const int section = q->logicalIndexAt(pos);
-    if (section < 0)
-        return false;
+    return model && q->sectionsClickable() && headerState().isValid()
+        && model->headerData(0, Qt::Horizontal, struTreeViewData::HeaderCheckableRole).toBool();
+}
+
+QRect ZtHeaderViewPrivate::boxRect(int section) const
+{
+    Q_Q(const ZtHeaderView);
     const QStyleOptionViewItem option = sectionOption(section);
-    return option.features.testFlag(QStyleOptionViewItem::HasCheckIndicator)
-        && q->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, q).contains(pos);
+    if (!option.features.testFlag(QStyleOptionViewItem::HasCheckIndicator))
+        return QRect();
+    return q->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, q);
+}
+
+bool ZtHeaderViewPrivate::isOnCheckBox(const QPoint& pos) const
+{
+    Q_Q(const ZtHeaderView);
+    const int section = q->logicalIndexAt(pos);
+    return isBoxClickable() && section >= 0 && boxRect(section).contains(pos);
+}
+
+void ZtHeaderViewPrivate::announceBoxState()
+{
+    Q_Q(ZtHeaderView);
+    // Without a listening tool, no interface is made just to announce.
+    QAccessibleInterface* header = QAccessible::isActive() ? QAccessible::queryAccessibleInterface(q) : nullptr;
+    QAccessibleInterface* box = header ? header->child(0) : nullptr;
+    if (!box)
+        return;
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.checkStateMixed = true;
+    QAccessibleStateChangeEvent event(box, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void ZtHeaderViewPrivate::toggleFromBox()
@@ -125,6 +150,7 @@ ZtHeaderView::ZtHeaderView(Qt::Orientation orientation, QWidget* parent)
     : QHeaderView(orientation, parent)
     , d_ptr(new ZtHeaderViewPrivate(this))
 {
+    ZtHeaderViewPrivate::registerAccessible();
 }
 
 ZtHeaderView::~ZtHeaderView() = default;
@@ -247,6 +273,7 @@ void ZtHeaderView::OnUpdateCheckState()
         model->setHeaderData(0, Qt::Horizontal, state, Qt::CheckStateRole);
     }
     headerDataChanged(Qt::Horizontal, 0, 0);
+    d->announceBoxState();
     emit SignalCheckStateChanged(state);
 }
 
