@@ -1,6 +1,9 @@
 #include "KitraTest.h"
 
 #include <QtTest/private/qtestlog_p.h>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <qpa/qwindowsysteminterface.h>
 
 namespace KitraTest {
@@ -116,6 +119,39 @@ void wheel(QWidget* widget, const QPoint& pos, int notches)
         QWindowSystemInterface::handleWheelEvent(top->windowHandle(), local, global, QPoint(), delta);
         QWindowSystemInterface::flushWindowSystemEvents();
     }
+}
+
+namespace {
+QPlatformAccessibility* accessibilityBridge()
+{
+    return QGuiApplicationPrivate::platformIntegration()->accessibility();
+}
+} // namespace
+
+AccessibilityOn::AccessibilityOn(QAccessible::UpdateHandler handler)
+    : m_previous(QAccessible::installUpdateHandler(handler))
+{
+    accessibilityBridge()->setActive(true);
+}
+
+AccessibilityOn::~AccessibilityOn()
+{
+    accessibilityBridge()->setActive(false);
+    QAccessible::installUpdateHandler(m_previous);
+}
+
+QString describeEvent(QAccessibleEvent* event)
+{
+    QAccessible::State changed;
+    if (event->type() == QAccessible::StateChanged)
+        changed = static_cast<QAccessibleStateChangeEvent*>(event)->changedStates();
+    const QAccessibleInterface* iface = event->accessibleInterface();
+    QStringList words{QString::number(event->type())};
+    if (changed.selected || changed.readOnly)
+        words << QString::fromLatin1(changed.selected ? "selected" : "readOnly");
+    if (iface && iface->isValid())
+        words << iface->text(QAccessible::Name);
+    return words.join(QLatin1Char(' '));
 }
 
 } // namespace KitraTest

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessible>
 #include <QtTest>
 
 namespace KitraTest {
@@ -26,5 +27,23 @@ void doubleClick(QWidget* widget, const QPoint& pos, Qt::MouseButton button = Qt
 /// One wheel notch (120 units) forward (`notches` > 0) or back, per notch, at `pos` of `widget`'s
 /// window: the widget under the pointer there gets it, and its parents while it is ignored.
 void wheel(QWidget* widget, const QPoint& pos, int notches);
+
+/// Accessibility switched on, as a screen reader switches it on (Qt hands change events to an
+/// update handler only then), with `handler` hearing every event while this lives.
+class AccessibilityOn
+{
+public:
+    explicit AccessibilityOn(QAccessible::UpdateHandler handler);
+    ~AccessibilityOn();
+    AccessibilityOn(const AccessibilityOn&) = delete;
+    AccessibilityOn& operator=(const AccessibilityOn&) = delete;
+
+private:
+    QAccessible::UpdateHandler m_previous;
+};
+
+/// An accessibility event as "<type> [selected|readOnly] <name>": the states it says changed and
+/// the item's name as the item stands when the event is sent.
+QString describeEvent(QAccessibleEvent* event);
 
 } // namespace KitraTest

@@ -8,9 +8,6 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QMap>
-#include <private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 #include <algorithm>
 
 using namespace ZtGUI;
@@ -128,22 +125,8 @@ QStringList& heard()
 
 void hear(QAccessibleEvent* event)
 {
-    const QAccessibleInterface* iface = event->accessibleInterface();
-    QAccessible::State changed;
-    if (event->type() == QAccessible::StateChanged)
-        changed = static_cast<QAccessibleStateChangeEvent*>(event)->changedStates();
-    const QString state = changed.selected ? "selected " : changed.readOnly ? "readOnly " : "";
-    heard() << QStringLiteral("%1 %2%3").arg(event->type()).arg(state, iface && iface->isValid() ? iface->text(QAccessible::Name) : QString());
+    heard() << KitraTest::describeEvent(event);
 }
-
-/// Accessibility on, as with a screen reader, and every event heard while it lives.
-struct Listener
-{
-    static QPlatformAccessibility* bridge() { return QGuiApplicationPrivate::platformIntegration()->accessibility(); }
-    Listener() : previous(QAccessible::installUpdateHandler(hear)) { bridge()->setActive(true); }
-    ~Listener() { bridge()->setActive(false), QAccessible::installUpdateHandler(previous); }
-    QAccessible::UpdateHandler previous;
-};
 
 } // namespace
 
@@ -290,7 +273,7 @@ private slots:
         QFETCH(QString, action);
         QFETCH(int, type);
         QFETCH(QString, heard);
-        const Listener listener;     // the wall goes while tools listen, too
+        const KitraTest::AccessibilityOn listening(hear);     // the wall goes while tools listen, too
         Wall wall(2, 2, QSize(800, 400));
         furnishScene(wall);
         wall->setFocus();

@@ -4,9 +4,6 @@
 #include "ZtHeaderView.h"
 
 #include <QStandardItemModel>
-#include <private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 #include <functional>
 
 using namespace ZtGUI;
@@ -257,11 +254,10 @@ private slots:
         connect(t.header, &ZtHeaderView::SignalHeadClicked, [&log](int state) { log << QString("head %1").arg(state); });
         connect(t.header, &ZtHeaderView::SignalCheckStateChanged, [&log](int state) { log << QString("state %1").arg(state); });
         announced().clear();
-        const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(hearBox);
-        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);     // as with a screen reader
-        box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
-        QAccessible::installUpdateHandler(previous);
+        {
+            const KitraTest::AccessibilityOn listening(hearBox);
+            box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        }
         log.insert(2, announced().value(0));
         QTEST(log << "rows " + t.rows(), "expected");
     }

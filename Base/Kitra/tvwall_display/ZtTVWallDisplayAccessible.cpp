@@ -19,6 +19,40 @@ QAccessibleInterface* factory(const QString& className, QObject* object)
 
 } // namespace
 
+void ZtTVWallDisplayNotify(QObject* item, QAccessible::Event type)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(item, type);
+    QAccessible::updateAccessibility(&event);
+}
+
+void ZtTVWallDisplayNotifySelected(QObject* item)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessible::State changed;
+    changed.selected = true;
+    QAccessibleStateChangeEvent event(item, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+void ZtTVWallDisplayNotifyLocked(QObject* item)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessible::State changed;
+    changed.readOnly = true;
+    QAccessibleStateChangeEvent event(item, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
+QString ZtTVWallDisplayWindowName(int window, int screen, const QString& text)
+{
+    const QString name = ZtTVWallDisplayWnd::tr("Window %1 on screen %2").arg(window + 1).arg(screen + 1);
+    return text.isEmpty() ? name : ZtTVWallDisplayWnd::tr("%1: %2").arg(name, text);
+}
+
 void ZtTVWallDisplayInstallAccessible()
 {
     static bool installed = false;

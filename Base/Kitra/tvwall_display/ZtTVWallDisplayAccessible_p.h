@@ -12,6 +12,17 @@ class ZtTVWallDisplayWindow;
 /// first wall.
 void ZtTVWallDisplayInstallAccessible();
 
+/// Tells assistive tools that `item` had the change `type`. Builds nothing while no tool is active
+/// (Qt then hands events to nobody, an update handler included): a drag moves windows on every
+/// mouse move.
+void ZtTVWallDisplayNotify(QObject* item, QAccessible::Event type);
+/// Likewise for a change of the selected state.
+void ZtTVWallDisplayNotifySelected(QObject* item);
+/// Likewise for a change of the read-only (locked) state.
+void ZtTVWallDisplayNotifyLocked(QObject* item);
+/// The name of window `window` (from 0) on screen `screen` (from 0) showing `text`.
+QString ZtTVWallDisplayWindowName(int window, int screen, const QString& text);
+
 /// A screen: its children are its windows, in number order.
 class ZtTVWallDisplayScreenAccessible : public QAccessibleWidget
 {

@@ -4,6 +4,7 @@
 #include "KitraGuard_p.h"
 #include "MovableSub.h"
 #include "QOSDShowLabel.h"
+#include "ZtTVWallDisplayAccessible_p.h"
 #include "ZtTVWallDisplayFrame.h"
 #include "ZtTVWallDisplayWindow.h"
 #include "ZtTVWallDisplayWnd.h"
@@ -165,12 +166,15 @@ int ZtTVWallDisplayScreen::GetCols() const
 void ZtTVWallDisplayScreen::SetSelected(bool bSelected)
 {
     Q_D(ZtTVWallDisplayScreen);
+    const bool changed = d->selected != bSelected;
     d->selected = bSelected;
     if (!bSelected) {
         for (ZtTVWallDisplayWindow* w : qAsConst(d->windows))
             w->SetSelected(false);
     }
     viewport()->update();
+    if (changed)
+        ZtTVWallDisplayNotifySelected(this);
 }
 
 bool ZtTVWallDisplayScreen::IsSelected() const
@@ -240,6 +244,11 @@ int ZtTVWallDisplayScreen::OpenWindow(const StructScaleRect& scale, const QVaria
     w->setFocusPolicy(Qt::NoFocus);
     addSubWindow(w, kSubWindowFlags);
     d->windows.append(w);
+    // Named as the wall names its windows, for a host that opens one here directly.
+    const QObject* wall = parent();
+    const int number =
+        wall ? wall->findChildren<ZtTVWallDisplayScreen*>(QString(), Qt::FindDirectChildrenOnly).indexOf(this) : 0;
+    w->setAccessibleName(ZtTVWallDisplayWindowName(d->windows.size() - 1, number, QString()));
     if (bTitleShow)
         w->SetTitle(QStringLiteral("%1 %2").arg(tr("Window")).arg(userData.toInt() + 1));
     w->show();

@@ -7,6 +7,7 @@
 #include "TVWallDisplayTitleItemEx.h"
 #include "ZtTVWallDisplayTitleItem.h"
 #include "ZtTVWallDisplayVideo.h"
+#include "ZtTVWallDisplayAccessible_p.h"
 #include "ZtTVWallDisplayHistory_p.h"
 
 #include <QHBoxLayout>
@@ -359,6 +360,23 @@ QRect ZtTVWallDisplayWindowPrivate::videoRect() const
     return QRect(1, 2, w - 2, h - 4);
 }
 
+void ZtTVWallDisplayWindowPrivate::announceLock(bool wasLocked)
+{
+    Q_Q(ZtTVWallDisplayWindow);
+    if (locked() != wasLocked)
+        ZtTVWallDisplayNotifyLocked(q);
+}
+
+void ZtTVWallDisplayWindowPrivate::announcePlace()
+{
+    Q_Q(ZtTVWallDisplayWindow);
+    // Qt sends no location event for a moved widget; setGeometry sends a move and a resize event.
+    if (announcedPlace == q->geometry())
+        return;
+    announcedPlace = q->geometry();
+    ZtTVWallDisplayNotify(q, QAccessible::LocationChanged);
+}
+
 void ZtTVWallDisplayWindowPrivate::placeChildren()
 {
     Q_Q(ZtTVWallDisplayWindow);
@@ -615,10 +633,13 @@ void ZtTVWallDisplayWindow::SetSelected(bool bSelected)
     Q_D(ZtTVWallDisplayWindow);
     if (!bSelected && d->ptzShown)
         d->hidePtz(kHidePtzUnselected);
+    const bool changed = d->selected != bSelected;
     d->selected = bSelected;
     d->titleItem->SetSelected(bSelected);
     d->placeChildren();
     update();
+    if (changed)
+        ZtTVWallDisplayNotifySelected(this);
 }
 
 bool ZtTVWallDisplayWindow::IsSelected() const
@@ -630,7 +651,9 @@ bool ZtTVWallDisplayWindow::IsSelected() const
 void ZtTVWallDisplayWindow::SetLock(bool bLock)
 {
     Q_D(ZtTVWallDisplayWindow);
+    const bool wasLocked = d->locked();
     d->wallLocked = bLock;
+    d->announceLock(wasLocked);
 }
 
 bool ZtTVWallDisplayWindow::IsWallLocked() const
@@ -675,8 +698,10 @@ void ZtTVWallDisplayWindow::SetLockBtn(bool bOn)
     Q_D(ZtTVWallDisplayWindow);
     if (!d->buttons[ZtTVWallDisplayWindowPrivate::Lock] || d->lockOn == bOn)
         return;
+    const bool wasLocked = d->locked();
     d->lockOn = bOn;
     d->setButtonState(ZtTVWallDisplayWindowPrivate::Lock, bOn);
+    d->announceLock(wasLocked);
 }
 
 bool ZtTVWallDisplayWindow::GetLockBtnStatus() const
@@ -883,6 +908,7 @@ void ZtTVWallDisplayWindow::resizeEvent(QResizeEvent* event)
                                           : QRect(1, kTitleHeight - 2, width() - 2, height() - kTitleHeight));
     if (d->ptzShown)
         d->hidePtz(kHidePtzResized);
+    d->announcePlace();
     emit SignalGeometryChanged();
 }
 
@@ -892,6 +918,7 @@ void ZtTVWallDisplayWindow::moveEvent(QMoveEvent* event)
     QMdiSubWindow::moveEvent(event);
     if (d->ptzShown && event->pos() != event->oldPos())
         d->hidePtz(kHidePtzMoved);
+    d->announcePlace();
 }
 
 void ZtTVWallDisplayWindow::hideEvent(QHideEvent* event)

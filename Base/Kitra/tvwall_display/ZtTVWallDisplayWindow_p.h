@@ -51,6 +51,12 @@ public:
     bool snap();
     bool toggleMaximized();
     void placeChildren();
+    /// Whether the window refuses the mouse and keys: its own lock or the wall's.
+    bool locked() const { return lockOn || wallLocked; }
+    /// Tells assistive tools when the lock state differs from `wasLocked`.
+    void announceLock(bool wasLocked);
+    /// Tells assistive tools the window's new place, once for a move and resize together.
+    void announcePlace();
     QRect videoRect() const;
 
     void buildPtz();
@@ -84,6 +90,7 @@ public:
     bool dockOn = false;
     bool maximized = false;
     bool wallLocked = false;
+    QRect announcedPlace;
 
     QToolButton* buttons[TitleButtonCount] = {};
     QToolButton* copies[TitleButtonCount] = {};     // in the overflow pop-up

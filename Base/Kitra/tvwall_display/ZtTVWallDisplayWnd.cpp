@@ -41,9 +41,9 @@ void ZtTVWallDisplayWndPrivate::nameWindows(int iScreen, int skip) const
         if (i == skip)
             continue;
         ZtTVWallDisplayWindow* w = s->GetWindow(i);
-        const QString name = ZtTVWallDisplayWnd::tr("Window %1 on screen %2").arg(++number).arg(iScreen + 1);
-        const QString text = w->GetContentText();
-        w->setAccessibleName(text.isEmpty() ? name : ZtTVWallDisplayWnd::tr("%1: %2").arg(name, text));
+        const QString name = ZtTVWallDisplayWindowName(number++, iScreen, w->GetContentText());
+        if (w->accessibleName() != name)     // Qt announces every new name, even an equal one
+            w->setAccessibleName(name);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "ZtTVWallDisplayWnd_p.h"
 
 #include "TVWallKeys_p.h"
+#include "ZtTVWallDisplayAccessible_p.h"
 #include "ZtTVWallDisplayHistory_p.h"
 #include "ZtTVWallDisplayScreen.h"
 #include "ZtTVWallDisplayWindow.h"
@@ -223,8 +224,12 @@ void ZtTVWallDisplayWndPrivate::selectNeighbour(bool next)
     int target = next ? 0 : count - 1;
     if (!selected.isEmpty())
         target = next ? (selected.last() + 1) % count : (selected.first() - 1 + count) % count;
-    if (selected != QList<int>{target})
-        s->SetSelectedWindowIndexs(target, true);
+    if (selected == QList<int>{target})
+        return;
+    const QPointer<ZtTVWallDisplayWindow> w = s->GetWindow(target);
+    s->SetSelectedWindowIndexs(target, true);
+    if (w)     // the keys work on the selection: for assistive tools it is where the focus went
+        ZtTVWallDisplayNotify(w, QAccessible::Focus);
 }
 
 void ZtTVWallDisplayWndPrivate::clearSelection()
