@@ -52,9 +52,10 @@ public:
             QAccessibleWidget::doAction(actionName);
             return;
         }
-        const QPointF centre = QRectF(widget()->rect()).center();
-        QMouseEvent press(QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        const QPoint centre = widget()->rect().center();
+        const QPoint global = widget()->mapToGlobal(centre);
+        QMouseEvent press(QEvent::MouseButtonPress, centre, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         const QPointer<QWidget> alive(widget());
         QCoreApplication::sendEvent(widget(), &press);
         if (alive)
