@@ -134,7 +134,7 @@ private slots:
         QTest::addColumn<ListCase>("c");
         const QRect middle(100, 100, 200, 30), edge(600, 100, 200, 30), right(700, 100, 200, 30);
         const QRect bottom(100, 560, 200, 30);
-        const int f4 = Qt::Key_F4, altDown = Qt::Key_Down | Qt::AltModifier;
+        const int f4 = Qt::Key_F4, altDown = int(Qt::Key_Down) | int(Qt::AltModifier);
         const QStringList none{"shows '', keys []"};
         QTest::newRow("closed sub-list") << ListCase{middle, 0, -1, 100, 200, 4, true, false, Outside, none};
         QTest::newRow("longer sub-list") << ListCase{middle, f4, 3, 100, 400, 6, true, false, 5,

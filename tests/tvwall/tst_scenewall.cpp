@@ -247,7 +247,7 @@ private slots:
             QCOMPARE(screenAnswers, (QVariantList{-1, 0, true, 1.0, false, false, false, false, QVariant(), -1}));
         }
         // Nothing else changed.
-        QCOMPARE(Ids({wall->GetScreenCount(), wall->GetWindowCount(0), anything.count()}), Ids({2, 1, 0}));
+        QCOMPARE(Ids({wall->GetScreenCount(), wall->GetWindowCount(0), int(anything.count())}), Ids({2, 1, 0}));
         QCOMPARE(wall->GetWindowUserData(0, 0), QVariant("w"));
         QVERIFY(wall->IsScreenFreeMode(1));
     }
@@ -321,7 +321,7 @@ private slots:
         KitraTest::release(wall.viewport(), end);
         wall->SetWindowSelectionMode(ZtTVWallNormalWnd::SelectionMode(from));
         KitraTest::click(wall.viewport(), start);
-        QCOMPARE(Ids({draw.count(), selection.count()}), Ids({0, 0}));
+        QCOMPARE(Ids({int(draw.count()), int(selection.count())}), Ids({0, 0}));
         QCOMPARE(wall->GetSelectedWindowIndexs(), Ids());
     }
 
@@ -380,7 +380,7 @@ private slots:
         });
         QSignalSpy geo(wall.get(), &ZtTVWallNormalWnd::SignalWindowGeoChanged);
         KitraTest::drag(view, wall.bodyOf(1, 0), wall.bodyOf(1, 0) + QPoint(60, 30), 2);
-        QCOMPARE(Ids({wall->GetSelectedWindowIndexs().size(), geo.count(), draw.count()}), Ids({0, 0, 0}));
+        QCOMPARE(Ids({int(wall->GetSelectedWindowIndexs().size()), int(geo.count()), int(draw.count())}), Ids({0, 0, 0}));
         QCOMPARE(wall.window(1, 0)->geometry(), QRectF(40, 40, 120, 120));
         QCOMPARE(types, (QList<QEvent::Type>{QEvent::GraphicsSceneMousePress, QEvent::GraphicsSceneMouseMove,
                                              QEvent::GraphicsSceneMouseMove, QEvent::GraphicsSceneMouseRelease}));
@@ -510,7 +510,7 @@ private slots:
         KitraTest::drag(wall.viewport(), button - QPoint(6, 0), button);      // too short to move the window
         KitraTest::drag(wall.viewport(), button, button - QPoint(60, 0));     // the button follows the mouse
         QCOMPARE(wall.buttonAt(0, 0, ZtTVWallNormalWindow::CloseButton), button - QPoint(60, 0));
-        QCOMPARE(Ids({closed.count(), geo.count()}), Ids({0, 3}));
+        QCOMPARE(Ids({int(closed.count()), int(geo.count())}), Ids({0, 3}));
 
         wall->SetScreenFreeMode(0, false);
         QVERIFY(!wall->IsScreenFreeMode(0));
@@ -519,13 +519,13 @@ private slots:
         QCOMPARE(wall.window(0, 0)->geometry(), QRectF(40, 20, 160, 80));          // moved, but silently
         KitraTest::click(wall.viewport(), wall.onWindow(0, 0, QPointF(150, 10)));   // on the hidden close button
         KitraTest::drag(wall.viewport(), wall.bodyOf(0, 0), wall.bodyOf(0, 0) + QPoint(60, 40));   // not movable
-        QCOMPARE(Ids({closed.count(), geo.count()}), Ids({0, 3}));
+        QCOMPARE(Ids({int(closed.count()), int(geo.count())}), Ids({0, 3}));
         QCOMPARE(wall->GetSelectedWindowIndexs(), Ids{0});                          // still selectable
         QCOMPARE(wall.scale(0, 0), (Sides{0.1, 0.1, 0.5, 0.5}));
         wall->SetScreenFreeMode(0, true);
         QVERIFY(wall->SetWindowScale(0, 0, kMiddle));
         clickOn(ZtTVWallNormalWindow::CloseButton);
-        QCOMPARE(Ids({closed.count(), geo.count()}), Ids({1, 4}));
+        QCOMPARE(Ids({int(closed.count()), int(geo.count())}), Ids({1, 4}));
         QCOMPARE(calls(closed), (Calls{{0, 0}}));
         QCOMPARE(calls(volume), (Calls{{0, 0}}));
     }

@@ -109,8 +109,8 @@ private slots:
             for (int w : c.clicked)
                 KitraTest::click(host.window(0, w), QPoint(50, 40));
             QCOMPARE(host.wall->GetSelectedWindowIndexs(), c.selected);
-            QCOMPARE(QList<int>({changed.count(), plain.count(), events.count()}),
-                     QList<int>({c.changes, c.plain, 2 * c.clicked.size()}));
+            QCOMPARE(QList<int>({int(changed.count()), int(plain.count()), int(events.count())}),
+                     QList<int>({c.changes, c.plain, 2 * int(c.clicked.size())}));
         }
     }
 

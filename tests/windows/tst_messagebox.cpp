@@ -253,7 +253,7 @@ private slots:
         for (const QString& button : expected)
             afterSetters << (button.startsWith("Cancel") ? button + ":1:1" : button.section(':', 0, 0) + ":Apply:0:0");
         QCOMPARE(changed, afterSetters);
-        QCOMPARE(QList<int>({ok.count(), other.count(), finishedAtCancel}),
+        QCOMPARE(QList<int>({int(ok.count()), int(other.count()), finishedAtCancel}),
                  QList<int>({int(hasOk), int(bool(buttons & C::Other)), hasCancel ? 0 : -1}));
     }
 
