@@ -171,12 +171,12 @@ QString ZtTVWallNormalWindow::GetTitle() const
 void ZtTVWallNormalWindow::SetContentText(const QString& text)
 {
     Q_D(ZtTVWallNormalWindow);
-    if (text == d->contentText)
-        return;
+    const bool renamed = text != d->contentText;
     d->contentText = text;
     d->shownContentWidth = -1.0;
     update();
-    ZtTVWallNormalNotify(this, QAccessible::NameChanged);     // the text is part of the name
+    if (renamed)
+        ZtTVWallNormalNotify(this, QAccessible::NameChanged);     // the text is part of the name
 }
 
 QString ZtTVWallNormalWindow::GetContentText() const
