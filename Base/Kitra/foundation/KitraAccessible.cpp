@@ -28,6 +28,22 @@ void RegisterAccessible(const QMetaObject& meta, AccessibleCreator create)
     creators().insert(QString::fromLatin1(meta.className()), create);
 }
 
+void NotifyAccessible(QObject* object, QAccessible::Event type)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleEvent event(object, type);
+    QAccessible::updateAccessibility(&event);
+}
+
+void NotifyAccessibleState(QObject* object, QAccessible::State changed)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleStateChangeEvent event(object, changed);
+    QAccessible::updateAccessibility(&event);
+}
+
 ZtPictureButtonAccessible::ZtPictureButtonAccessible(QAbstractButton* button, Fallback fallback)
     : QAccessibleWidget(button, QAccessible::Button)
     , m_fallback(fallback)

@@ -12,6 +12,12 @@ using AccessibleCreator = QAccessibleInterface* (*)(QObject* object);
 /// host's sub-classes of it). The factory behind it is installed once per process, on first use.
 void RegisterAccessible(const QMetaObject& meta, AccessibleCreator create);
 
+/// Tells assistive tools that `type` happened to `object`. Builds nothing while no tool is active:
+/// Qt then hands events to nobody, yet would make the object's interface just to drop the event.
+void NotifyAccessible(QObject* object, QAccessible::Event type);
+/// Likewise for a change of the states set in `changed`.
+void NotifyAccessibleState(QObject* object, QAccessible::State changed);
+
 /// A button that shows a picture or a colour instead of a text. Read by the name a host gave it,
 /// else by its text, its tool tip, or what `fallback` says of it; pressed like any push button.
 class ZtPictureButtonAccessible : public QAccessibleWidget

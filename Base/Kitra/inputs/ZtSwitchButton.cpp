@@ -67,8 +67,7 @@ void announceState(ZtSwitchButton* button)
 {
     QAccessible::State changed;
     changed.checked = true;
-    QAccessibleStateChangeEvent event(button, changed);
-    QAccessible::updateAccessibility(&event);
+    NotifyAccessibleState(button, changed);
 }
 
 } // namespace

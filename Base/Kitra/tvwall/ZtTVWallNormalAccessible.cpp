@@ -1,5 +1,6 @@
 #include "ZtTVWallNormalAccessible_p.h"
 
+#include "KitraAccessible_p.h"
 #include "ZtTVWallItemData_p.h"
 #include "ZtTVWallNormalScreen.h"
 #include "ZtTVWallNormalScreen_p.h"
@@ -172,18 +173,14 @@ bool standing(QObject* item)
 
 void ZtTVWallNormalNotify(QObject* item, QAccessible::Event type)
 {
-    if (!QAccessible::isActive() || !standing(item))
-        return;
-    QAccessibleEvent event(item, type);
-    QAccessible::updateAccessibility(&event);
+    if (QAccessible::isActive() && standing(item))
+        NotifyAccessible(item, type);
 }
 
 void ZtTVWallNormalNotifyState(QObject* item, QAccessible::State changed)
 {
-    if (!QAccessible::isActive() || !standing(item))
-        return;
-    QAccessibleStateChangeEvent event(item, changed);
-    QAccessible::updateAccessibility(&event);
+    if (QAccessible::isActive() && standing(item))
+        NotifyAccessibleState(item, changed);
 }
 
 void ZtTVWallNormalNotifySelected(QGraphicsItem* item)

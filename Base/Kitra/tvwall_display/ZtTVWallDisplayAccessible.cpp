@@ -6,45 +6,18 @@
 
 namespace ZtGUI {
 
-namespace {
-
-QAccessibleInterface* factory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("ZtGUI::ZtTVWallDisplayScreen"))
-        return new ZtTVWallDisplayScreenAccessible(static_cast<ZtTVWallDisplayScreen*>(object));
-    if (className == QLatin1String("ZtGUI::ZtTVWallDisplayWindow"))
-        return new ZtTVWallDisplayWindowAccessible(static_cast<ZtTVWallDisplayWindow*>(object));
-    return nullptr;
-}
-
-} // namespace
-
-void ZtTVWallDisplayNotify(QObject* item, QAccessible::Event type)
-{
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleEvent event(item, type);
-    QAccessible::updateAccessibility(&event);
-}
-
 void ZtTVWallDisplayNotifySelected(QObject* item)
 {
-    if (!QAccessible::isActive())
-        return;
     QAccessible::State changed;
     changed.selected = true;
-    QAccessibleStateChangeEvent event(item, changed);
-    QAccessible::updateAccessibility(&event);
+    NotifyAccessibleState(item, changed);
 }
 
 void ZtTVWallDisplayNotifyLocked(QObject* item)
 {
-    if (!QAccessible::isActive())
-        return;
     QAccessible::State changed;
     changed.readOnly = true;
-    QAccessibleStateChangeEvent event(item, changed);
-    QAccessible::updateAccessibility(&event);
+    NotifyAccessibleState(item, changed);
 }
 
 QString ZtTVWallDisplayWindowName(int window, int screen, const QString& text)
@@ -55,10 +28,16 @@ QString ZtTVWallDisplayWindowName(int window, int screen, const QString& text)
 
 void ZtTVWallDisplayInstallAccessible()
 {
-    static bool installed = false;
-    if (!installed)
-        QAccessible::installFactory(factory);
-    installed = true;
+    static const bool installed = [] {
+        RegisterAccessible(ZtTVWallDisplayScreen::staticMetaObject, [](QObject* object) -> QAccessibleInterface* {
+            return new ZtTVWallDisplayScreenAccessible(static_cast<ZtTVWallDisplayScreen*>(object));
+        });
+        RegisterAccessible(ZtTVWallDisplayWindow::staticMetaObject, [](QObject* object) -> QAccessibleInterface* {
+            return new ZtTVWallDisplayWindowAccessible(static_cast<ZtTVWallDisplayWindow*>(object));
+        });
+        return true;
+    }();
+    Q_UNUSED(installed)
 }
 
 ZtTVWallDisplayScreenAccessible::ZtTVWallDisplayScreenAccessible(ZtTVWallDisplayScreen* screen)

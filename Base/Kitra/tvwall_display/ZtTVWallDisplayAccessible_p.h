@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KitraAccessible_p.h"
+
 #include <QAccessibleWidget>
 
 namespace ZtGUI {
@@ -12,13 +14,9 @@ class ZtTVWallDisplayWindow;
 /// first wall.
 void ZtTVWallDisplayInstallAccessible();
 
-/// Tells assistive tools that `item` had the change `type`. Builds nothing while no tool is active
-/// (Qt then hands events to nobody, an update handler included): a drag moves windows on every
-/// mouse move.
-void ZtTVWallDisplayNotify(QObject* item, QAccessible::Event type);
-/// Likewise for a change of the selected state.
+/// Tells assistive tools of a change of `item`'s selected state (nothing while none listens).
 void ZtTVWallDisplayNotifySelected(QObject* item);
-/// Likewise for a change of the read-only (locked) state.
+/// Likewise for its read-only (locked) state.
 void ZtTVWallDisplayNotifyLocked(QObject* item);
 /// The name of window `window` (from 0) on screen `screen` (from 0) showing `text`.
 QString ZtTVWallDisplayWindowName(int window, int screen, const QString& text);

@@ -374,7 +374,7 @@ void ZtTVWallDisplayWindowPrivate::announcePlace()
     if (announcedPlace == q->geometry())
         return;
     announcedPlace = q->geometry();
-    ZtTVWallDisplayNotify(q, QAccessible::LocationChanged);
+    NotifyAccessible(q, QAccessible::LocationChanged);
 }
 
 void ZtTVWallDisplayWindowPrivate::placeChildren()

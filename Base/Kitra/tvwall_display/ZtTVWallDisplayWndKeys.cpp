@@ -229,7 +229,7 @@ void ZtTVWallDisplayWndPrivate::selectNeighbour(bool next)
     const QPointer<ZtTVWallDisplayWindow> w = s->GetWindow(target);
     s->SetSelectedWindowIndexs(target, true);
     if (w)     // the keys work on the selection: for assistive tools it is where the focus went
-        ZtTVWallDisplayNotify(w, QAccessible::Focus);
+        NotifyAccessible(w, QAccessible::Focus);
 }
 
 void ZtTVWallDisplayWndPrivate::clearSelection()
