@@ -1,9 +1,12 @@
-// The free helpers: byte budgets, blank text, codecs, word wrap, waits and the desktop point.
+// The free helpers: byte budgets, blank text, codecs, word wrap, waits, the desktop point and the
+// laid-out text that walls draw at every repaint.
 #include "KitraTest.h"
 
 #include "CommonFun.h"
+#include "KitraLaidOutText_p.h"
 #include "ZtPoint.h"
 
+#include <QPainter>
 #include <QScreen>
 #include <QTextCodec>
 
@@ -129,6 +132,54 @@ private slots:
             {QPoint(middle.x(), -100000), QPoint(middle.x(), area.top())}};
         for (const auto& c : cases)
             QCOMPARE(ZtPoint::GetDesktopAvailablePoint(c.first), c.second);
+    }
+
+    // Drawn from one layout kept across repaints, a text takes exactly drawText's pixels: at
+    // fractional places, under zoom, clipped, after its text or font changed, and in the cases
+    // handed back to drawText.
+    void laidOutTextDrawsAsDrawText()
+    {
+        const QList<int> alignments{Qt::AlignCenter, Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignHCenter | Qt::AlignBottom,
+                                    Qt::AlignLeft | Qt::AlignTop, Qt::AlignRight | Qt::AlignVCenter};
+        const QStringList texts{"Screen 12", "A title far too long for its rectangle", "two\nlines", "tab\there",
+                                "&Mnemonic", QString::fromUtf8("\xe4\xb8\xad\xe6\x96\x87 wall")};
+        const QList<QTransform> zooms{QTransform(), QTransform::fromTranslate(0.3, 0.7), QTransform::fromScale(0.5, 0.5),
+                                      QTransform::fromScale(1.37, 1.37).translate(2.25, 0)};
+        const QList<QRectF> rects{{5, 7, 240, 135}, {3.5, 2.25, 60, 24}, {10, 10, 31, 12}};
+        KitraLaidOutText laidOut;     // one across all cases: each change of text or font must relayout
+        int drawn = 0;
+        for (const QString& text : texts) {
+            for (const QTransform& zoom : zooms) {
+                for (const QRectF& rect : rects) {
+                    for (int pointSize : {int(rect.height() / 12), 14}) {
+                        for (int alignment : alignments) {
+                            QImage expected(300, 200, QImage::Format_ARGB32_Premultiplied);
+                            expected.fill(Qt::black);
+                            QImage actual = expected;
+                            const auto paint = [&](QImage& image, bool cached) {
+                                QPainter painter(&image);
+                                painter.setTransform(zoom);
+                                QFont font = painter.font();
+                                font.setPointSize(qMax(1, pointSize));
+                                painter.setFont(font);
+                                painter.setPen(Qt::white);
+                                if (cached)
+                                    laidOut.draw(&painter, rect, alignment, text);
+                                else
+                                    painter.drawText(rect, alignment, text);
+                            };
+                            paint(expected, false);
+                            paint(actual, true);
+                            QVERIFY2(actual == expected, qPrintable(QStringLiteral("\"%1\" aligned %2 in %3,%4 %5x%6 at %7 pt")
+                                                                        .arg(text).arg(alignment).arg(rect.x()).arg(rect.y())
+                                                                        .arg(rect.width()).arg(rect.height()).arg(pointSize)));
+                            drawn += expected != QImage(expected.size(), expected.format()) ? 1 : 0;
+                        }
+                    }
+                }
+            }
+        }
+        QVERIFY(drawn > 0);
     }
 };
 

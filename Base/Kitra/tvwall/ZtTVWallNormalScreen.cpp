@@ -476,7 +476,7 @@ void ZtTVWallNormalScreen::paint(QPainter* painter, const QStyleOptionGraphicsIt
             d->shownContentSize = r.size();
             d->contentFont = textFont;
         }
-        painter->drawText(r, Qt::AlignCenter, d->shownContentText);
+        d->contentLayout.draw(painter, r, Qt::AlignCenter, d->shownContentText);
     }
     painter->restore();
 }

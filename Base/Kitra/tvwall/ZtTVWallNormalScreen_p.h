@@ -1,6 +1,7 @@
 #pragma once
 
 #include "StructScaleRect.h"
+#include "KitraLaidOutText_p.h"
 #include "ZtTVWallNormalScreen.h"
 
 #include <QFont>
@@ -81,6 +82,7 @@ public:
     QString shownContentText;     // contentText elided for the size and font it was last drawn at
     QSizeF shownContentSize;
     QFont contentFont;
+    KitraLaidOutText contentLayout;
     QList<ZtTVWallNormalWindow*> windows;
     QMap<ZtTVWallNormalWindow*, QRectF> dragStart;     // the geometry each dragged window started from
     const ZtTVWallNormalWindow* pressedWindow = nullptr;  // where the running gesture began; only compared

@@ -1,5 +1,6 @@
 #include "ZtTVWallNormalTitleItem.h"
 
+#include "KitraLaidOutText_p.h"
 #include "ZtTVWallNormalWindow.h"
 
 #include <QFontMetrics>
@@ -43,14 +44,20 @@ public:
     QString shownTitle;
     bool shownTitleStale = false;
     QRectF titleRect;
+    KitraLaidOutText titleLayout;
 };
 
 ZtTVWallNormalTitleItem::ZtTVWallNormalTitleItem(QGraphicsWidget* window)
-    : QGraphicsWidget(window)
+    : QGraphicsWidget()
     , d_ptr(new ZtTVWallNormalTitleItemPrivate)
 {
     Q_D(ZtTVWallNormalTitleItem);
     d->window = window;
+    // The buttons only ever show inside the bar: the scene then finds them through the bar instead
+    // of indexing each, which a wall of many windows feels in every move. Set before the bar joins
+    // the scene, where the change would take the bar out of the index and back in.
+    setFlag(ItemContainsChildrenInShape);
+    setParentItem(window);
     // A scene-wall window reports its resizes itself; any other widget is followed by its signal.
     if (window && !qobject_cast<ZtTVWallNormalWindow*>(window))
         connect(window, &QGraphicsWidget::geometryChanged, this, &ZtTVWallNormalTitleItem::OnGeometryChanged);
@@ -188,7 +195,7 @@ void ZtTVWallNormalTitleItem::paint(QPainter* painter, const QStyleOptionGraphic
         return;
     painter->setPen(Qt::white);
     painter->setFont(font());
-    painter->drawText(d->titleRect, Qt::AlignLeft | Qt::AlignVCenter, d->shownTitle);
+    d->titleLayout.draw(painter, d->titleRect, Qt::AlignLeft | Qt::AlignVCenter, d->shownTitle);
 }
 
 } // namespace ZtGUI

@@ -528,7 +528,7 @@ void ZtTVWallNormalWindow::paint(QPainter* painter, const QStyleOptionGraphicsIt
             d->shownContentWidth = r.width();
             d->contentFont = painter->font();
         }
-        painter->drawText(r, Qt::AlignCenter, d->shownContentText);
+        d->contentLayout.draw(painter, r, Qt::AlignCenter, d->shownContentText);
     }
     painter->restore();
 }

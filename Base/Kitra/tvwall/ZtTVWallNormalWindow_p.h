@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KitraLaidOutText_p.h"
 #include "ZtTVWallItemData_p.h"
 #include "ZtTVWallNormalWindow.h"
 
@@ -49,6 +50,7 @@ public:
     QString shownContentText;     // contentText elided to the width it was last drawn at
     qreal shownContentWidth = -1.0;
     QFont contentFont;
+    KitraLaidOutText contentLayout;
     bool maximized = false;
     bool fitted = false;
     bool volumeOn = false;
