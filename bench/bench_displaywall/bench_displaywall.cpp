@@ -2,6 +2,7 @@
 // on each (1,024 windows), in a 1920 x 1080 wall. The scene wall of the same size is measured
 // beside them, so that a host can see what each wall costs.
 #include "BenchSupport.h"
+#include "CommonFun.h"
 #include "StructOSDInfo.h"
 #include "StructScaleRect.h"
 #include "ZtDir.h"
@@ -40,8 +41,8 @@ const QSize kWallSize(1920, 1080);
 const int kDragHalfStep = 20;        // moves alternate 40 px apart, either side of the press
 const int kBuildSamples = 7;         // builds are slow: fewer repetitions behind their median
 
-enum Kind { Display, Bare, Scene };
-const char* const kKindNames[] = {"display wall", "bare QMdiArea", "scene wall"};
+enum Kind { Display, Bare, Scene, BareSkinned };
+const char* const kKindNames[] = {"display wall", "bare QMdiArea", "scene wall", "bare + skin"};
 
 // Each window is a fifth of its screen wide, the four columns centred, so that a dragged group
 // has a tenth of the screen (24 px) of room on either side; rows fill the screen.
@@ -101,10 +102,13 @@ std::unique_ptr<QWidget> makeDisplayWall()
 
 // What a host would build with bare Qt: an MDI area per screen, at the display screens' places,
 // holding plain sub-windows (the style's title bar, an empty widget for the video) at the
-// windows' places.
-std::unique_ptr<QWidget> makeBareWall()
+// windows' places. Skinned, it carries the display wall's skin style sheet, under which Qt
+// polishes every widget through its style-sheet style: that share of the wall's cost is Qt's.
+std::unique_ptr<QWidget> makeBareWall(bool skinned = false)
 {
     std::unique_ptr<QWidget> wall(new QWidget);
+    if (skinned)
+        CommonFun::SetStyleSheet(wall.get(), QStringLiteral("TVWallOperateWnd"), QStringLiteral("ZtTVWallDisplayWnd.css"), QString());
     wall->resize(kWallSize);
     std::vector<QMdiArea*> areas;
     for (int row = 0; row < kGrid; ++row) {
@@ -150,6 +154,7 @@ std::unique_ptr<QWidget> makeWall(Kind kind)
     case Display: return makeDisplayWall();
     case Bare: return makeBareWall();
     case Scene: return makeSceneWall();
+    case BareSkinned: return makeBareWall(true);
     }
     return nullptr;
 }
@@ -262,11 +267,13 @@ private:
         m_results[figure][kind] = value;
     }
 
-    static void addRows(bool withScene = true)
+    static void addRows(bool withScene = true, bool withSkinned = false)
     {
         QTest::addColumn<int>("kind");
         QTest::newRow(kKindNames[Display]) << int(Display);
         QTest::newRow(kKindNames[Bare]) << int(Bare);
+        if (withSkinned)
+            QTest::newRow(kKindNames[BareSkinned]) << int(BareSkinned);
         if (withScene)
             QTest::newRow(kKindNames[Scene]) << int(Scene);
     }
@@ -342,9 +349,10 @@ private slots:
         auto bare = makeBareWall();
         QCOMPARE(screensOf(bare.get()).at(9)->geometry(), screens.at(9)->geometry());
         QCOMPARE(windowsOf(screensOf(bare.get()).at(9)).at(6)->geometry(), windowsOf(screens.at(9)).at(6)->geometry());
+        QCOMPARE(makeBareWall(true)->styleSheet(), display->styleSheet());
     }
 
-    void build_data() { addRows(); }
+    void build_data() { addRows(true, true); }
     void build()
     {
         QFETCH(int, kind);
@@ -469,8 +477,8 @@ private slots:
     {
         if (m_figures.isEmpty())
             return;
-        qInfo("%-28s %14s %14s %16s %12s", "figure (median)", kKindNames[Display], kKindNames[Bare],
-              "display / bare", kKindNames[Scene]);
+        qInfo("%-28s %14s %14s %16s %12s %14s", "figure (median)", kKindNames[Display], kKindNames[Bare],
+              "display / bare", kKindNames[Scene], kKindNames[BareSkinned]);
         for (const QString& figure : qAsConst(m_figures)) {
             const QMap<int, double>& row = m_results.value(figure);
             const auto cell = [&row](Kind kind) {
@@ -479,8 +487,8 @@ private slots:
             const QString ratio = row.contains(Display) && row.value(Bare) > 0
                 ? QString::number(row.value(Display) / row.value(Bare), 'f', 2)
                 : QStringLiteral("-");
-            qInfo("%-28s %14s %14s %16s %12s", qPrintable(figure), qPrintable(cell(Display)), qPrintable(cell(Bare)),
-                  qPrintable(ratio), qPrintable(cell(Scene)));
+            qInfo("%-28s %14s %14s %16s %12s %14s", qPrintable(figure), qPrintable(cell(Display)), qPrintable(cell(Bare)),
+                  qPrintable(ratio), qPrintable(cell(Scene)), qPrintable(cell(BareSkinned)));
         }
     }
 
