@@ -233,8 +233,15 @@ private slots:
     void valueTypesAreKnownByTheirNames()
     {
         QCOMPARE(QMetaType::type("struTreeViewData::ZtItemDataRole"), qMetaTypeId<Role>());
+        QCOMPARE(QVariant::fromValue(struTreeViewData::Pixmap1Role).typeName(), "struTreeViewData::ZtItemDataRole");
+        // The spelling of signal signatures names the same type.
+        QCOMPARE(QMetaType::type("ZtGUI::struTreeViewData::ZtItemDataRole"), qMetaTypeId<Role>());
         QCOMPARE(QMetaType::type("ZtGUI::ItemPixmapValue"), qMetaTypeId<ItemPixmapValue>());
         QCOMPARE(QMetaType::type("QList<ZtGUI::ZtVariantMap>"), qMetaTypeId<QList<ZtVariantMap>>());
+        // A plain map converts to a slot's value.
+        const QMap<int, QVariant> map{{ItemPixmapValue::NormalKey, QPixmap(4, 4)}};
+        const ItemPixmapValue value = map;
+        QCOMPARE(QVariant::fromValue(value).typeName(), "ZtGUI::ItemPixmapValue");
     }
 };
 

@@ -3,6 +3,7 @@
 #include "ZtBaseView.h"
 #include "ZtHeaderView.h"
 
+#include <QProxyStyle>
 #include <QStandardItemModel>
 #include <functional>
 
@@ -100,6 +101,20 @@ void hearBox(QAccessibleEvent* event)
     if (event->type() == QAccessible::StateChanged && box && box->role() == QAccessible::CheckBox)
         announced() << "announced " + describe(box);
 }
+
+// Keeps the font of every item a widget draws.
+class FontRecorder : public QProxyStyle
+{
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        if (element == CE_ItemViewItem)
+            fonts << qstyleoption_cast<const QStyleOptionViewItem*>(option)->font;
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+    mutable QList<QFont> fonts;
+};
 
 } // namespace
 
@@ -224,6 +239,18 @@ private slots:
         // A width from the model, the default without one.
         QCOMPARE(t.header->sectionSize(1), 64);
         QCOMPARE(t.header->sectionSize(0), t.header->defaultSectionSize());
+    }
+
+    void boxSectionIsDrawnInTheHeaderFont()
+    {
+        FontRecorder style;
+        Table t("20");
+        t.header->setStyle(&style);
+        t.header->viewport()->grab();
+        QCOMPARE(style.fonts.size(), 1);        // the one section with a box
+        const QFont font = style.fonts.first();
+        QCOMPARE(QStringList({font.family(), QString::number(font.pointSize()), QString::number(font.weight())}),
+                 (QStringList{"Microsoft YaHei", "9", "75"}));
     }
 
     void checkAllBoxForAssistiveTools_data()

@@ -30,16 +30,17 @@ QString writeSvg(const QString& path, const QColor& colour)
     return path;
 }
 
+// A host fills a plain map and wraps it.
 QVariant slotValue(const QVariantList& pictures, const QSize& size = {})
 {
-    ItemPixmapValue value;
+    QMap<int, QVariant> map;
     for (int key = 0; key < pictures.size(); ++key) {
         if (pictures[key].isValid())
-            value.insert(key, pictures[key]);
+            map.insert(key, pictures[key]);
     }
     if (size.isValid())
-        value.insert(ItemPixmapValue::SizeKey, size);
-    return QVariant::fromValue(value);
+        map.insert(ItemPixmapValue::SizeKey, size);
+    return QVariant::fromValue(ItemPixmapValue(std::move(map)));
 }
 } // namespace
 
@@ -72,6 +73,7 @@ struct Table
         view->resize(480, 200);
         view->show();
         QVERIFY(QTest::qWaitForWindowExposed(view));
+        QCursor::setPos(0, 0);      // hover pictures follow the global cursor: keep it off the cells
     }
     ~Table() { delete view; }
 
@@ -83,7 +85,13 @@ struct Table
         const QRect cell = view->visualRect(model.index(0, column));
         return QPoint(cell.left() + x, cell.center().y() + dy);
     }
-    void hover(const QPoint& pos) const { KitraTest::move(viewport(), pos, Qt::NoButton); }
+    /// The global cursor to `pos` of the viewport, and (when `routed`) the move event it makes.
+    void hover(const QPoint& pos, bool routed = true) const
+    {
+        QCursor::setPos(viewport()->mapToGlobal(pos));
+        if (routed)
+            KitraTest::move(viewport(), pos, Qt::NoButton);
+    }
     QColor colourAt(const QPoint& pos) const { return viewport()->grab().toImage().pixelColor(pos); }
     QWidget* editor(int column) const { return view->indexWidget(model.index(0, column)); }
 };
@@ -100,18 +108,25 @@ private slots:
         // Images of 16, 20 and 16 pixels in slots 1, 2 and 4, margin 15, space 4, a 200-pixel cell:
         // where they start, then a point between two of them.
         QTest::addColumn<int>("alignment");         // -1: the role left empty
+        QTest::addColumn<bool>("hollowThird");      // slot 3 holds a value without a normal picture
         QTest::addColumn<QVector<int>>("x");
-        QTest::newRow("default") << -1 << QVector<int>{15, 34, 57, 32};
-        QTest::newRow("right") << int(Qt::AlignRight) << QVector<int>{113, 132, 155, 130};
-        QTest::newRow("centre") << int(Qt::AlignHCenter) << QVector<int>{55, 74, 97, 72};
+        QTest::newRow("default") << -1 << false << QVector<int>{15, 34, 57, 32};
+        QTest::newRow("right") << int(Qt::AlignRight) << false << QVector<int>{113, 132, 155, 130};
+        QTest::newRow("centre") << int(Qt::AlignHCenter) << false << QVector<int>{55, 74, 97, 72};
+        // On the left such a value still takes its place, with no width; elsewhere it is absent.
+        QTest::newRow("left, hollow third") << int(Qt::AlignLeft) << true << QVector<int>{15, 34, 60, 32};
+        QTest::newRow("right, hollow third") << int(Qt::AlignRight) << true << QVector<int>{113, 132, 155, 130};
     }
     void imageUnderTheMouseIsClickedAndTipped()
     {
         QFETCH(int, alignment);
+        QFETCH(bool, hollowThird);
         QFETCH(QVector<int>, x);
         Table t;
         for (const int slot : {0, 1, 3})
             t.set(0, slotValue({solid(Qt::red, slot == 1 ? 20 : 16)}), struTreeViewData::Pixmap1Role + slot);
+        if (hollowThird)
+            t.set(0, slotValue({QVariant(), solid(Qt::green, 16)}), struTreeViewData::Pixmap3Role);
         t.set(0, false, struTreeViewData::Pixmap2EnabledRole);     // disabled images hit-test all the same
         t.set(0, "Play", struTreeViewData::Pixmap1ToolTipRole);
         t.set(0, "Record", struTreeViewData::Pixmap2ToolTipRole);
@@ -147,15 +162,19 @@ private slots:
         };
         // The image lies at x 15 to 30: its colour, and whether the mouse at x shows a pointing hand.
         QList<QPair<QColor, bool>> seen;
-        const auto look = [&t, &seen](int x) {
-            t.hover(t.at(x));
+        const auto look = [&t, &seen](int x, bool routed = true) {
+            t.hover(t.at(x), routed);
             seen << qMakePair(t.colourAt(t.at(22)), t.view->cursor().shape() == Qt::PointingHandCursor);
         };
         pictures(true, true);
+        look(22, false);        // the cursor alone decides, before any event reaches the view
         look(22);
         KitraTest::press(t.viewport(), t.at(22));
         look(22);
+        look(100, false);
         KitraTest::release(t.viewport(), QPoint(5, t.viewport()->height() - 5));     // below the rows
+        look(22);
+        KitraTest::release(t.viewport(), t.at(100));
         look(22);
         look(100);
         t.set(0, true, struTreeViewData::HandCursorRole);
@@ -170,7 +189,8 @@ private slots:
         pictures(false, true);      // without a hover picture the slot has no states
         look(22);
         const QColor background = t.colourAt(t.at(60));
-        QCOMPARE(seen, (QList<QPair<QColor, bool>>{{Qt::green, true}, {Qt::blue, true}, {Qt::green, true},
+        QCOMPARE(seen, (QList<QPair<QColor, bool>>{{Qt::green, false}, {Qt::green, true}, {Qt::blue, true},
+                                                   {Qt::red, true}, {Qt::blue, true}, {Qt::green, true},
                                                    {Qt::red, false}, {Qt::red, true}, {Qt::green, true},
                                                    {Qt::gray, false}, {background, false}, {Qt::red, false}}));
     }
@@ -189,8 +209,8 @@ private slots:
         t.set(2, "Camera 1", Qt::DisplayRole);
         t.model.item(0, 2)->setCheckable(true);
         t.view->setIconSize(QSize(20, 20));
-        QSignalSpy changed(qobject_cast<ZtTableViewItemDelegate*>(t.view->itemDelegate()),
-                           &ZtTableViewItemDelegate::SignalEditorDataChanged);
+        auto* const delegate = qobject_cast<ZtTableViewItemDelegate*>(t.view->itemDelegate());
+        QSignalSpy changed(delegate, &ZtTableViewItemDelegate::SignalEditorDataChanged);
         for (int column = 0; column < 3; ++column) {
             KitraTest::doubleClick(t.viewport(), t.at(60, 0, column));
             QWidget* const editor = t.editor(column);
@@ -216,6 +236,10 @@ private slots:
             QTRY_COMPARE(changed.count(), column + 1);
             QCOMPARE(changed.last().at(0).toModelIndex(), t.model.index(0, column));
         }
+        // Nothing to write without an editor or a model, but the commit is still told.
+        delegate->setModelData(nullptr, &t.model, t.model.index(0, 2));
+        delegate->setModelData(t.view, nullptr, t.model.index(0, 2));
+        QCOMPARE(changed.count(), 5);
         const auto written = [&t](int column, int role) {
             const QVariant value = t.model.index(0, column).data(role);
             return QStringLiteral("%1 %2").arg(value.typeName(), value.toString());

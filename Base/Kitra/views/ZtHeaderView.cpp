@@ -17,6 +17,8 @@ constexpr int BoxWidth = 18;
 
 QFont sectionFont(QFont font)
 {
+    // Where the typeface is missing, font matching falls back to the default family.
+    font.setFamily(QStringLiteral("Microsoft YaHei"));
     font.setPointSize(9);
     font.setWeight(QFont::Bold);
     return font;

@@ -117,41 +117,46 @@ QRect ZtTableViewItemDelegatePrivate::cellRect(const QStyleOptionViewItem& optio
     return rect;
 }
 
-ZtTableViewItemDelegatePrivate::Sizes ZtTableViewItemDelegatePrivate::slotSizes(const QModelIndex& index, SizeOf sizeOf)
+ZtTableViewItemDelegatePrivate::Slots ZtTableViewItemDelegatePrivate::cellSlots(const QModelIndex& index, SizeOf sizeOf)
 {
-    Sizes sizes;
-    for (int slot = 0; slot < SlotCount; ++slot)
-        sizes[slot] = sizeOf(slotValue(index, slot));
-    return sizes;
+    Slots images;
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        const QVariant data = index.data(slotRole(slot));
+        images[slot].held = data.userType() == qMetaTypeId<ItemPixmapValue>();
+        images[slot].size = sizeOf(data.value<ItemPixmapValue>());
+    }
+    return images;
 }
 
-int ZtTableViewItemDelegatePrivate::leftX(const Sizes& sizes, const QRect& rect, int wanted) const
+int ZtTableViewItemDelegatePrivate::leftX(const Slots& images, const QRect& rect, int wanted) const
 {
-    // The group starts at the margin only when slot 1 is present.
+    // The group starts at the margin only when slot 1 is present. A value without a picture of
+    // its own still takes its place in the row, with no width.
     int x = rect.x();
     int right = 0;
     bool placed = false;
     for (int slot = 0; slot <= wanted; ++slot) {
-        if (!sizes[slot].isValid())
+        if (!images[slot].held)
             continue;
         x = slot == 0 ? rect.x() + margin : (placed ? right : rect.x()) + space;
-        right = x + sizes[slot].width() - 1;
+        right = x + (images[slot].size.isValid() ? images[slot].size.width() : 0) - 1;
         placed = true;
     }
     return x;
 }
 
-int ZtTableViewItemDelegatePrivate::groupX(const Sizes& sizes, const QRect& rect, Qt::Alignment alignment) const
+int ZtTableViewItemDelegatePrivate::groupX(const Slots& images, const QRect& rect, Qt::Alignment alignment) const
 {
     int count = 0;
     int widths = 0;
     int x = rect.right();
     for (int slot = 0; slot < SlotCount; ++slot) {
-        if (!sizes[slot].isValid())
+        const QSize& size = images[slot].size;
+        if (!size.isValid())
             continue;
         ++count;
-        widths += sizes[slot].width();
-        x -= sizes[slot].width() + (slot < 3 ? margin : space);
+        widths += size.width();
+        x -= size.width() + (slot < 3 ? margin : space);
     }
     if (alignment & Qt::AlignRight)
         return x;
@@ -164,20 +169,20 @@ QRect ZtTableViewItemDelegatePrivate::slotRect(int role, const QStyleOptionViewI
     const int wanted = role - struTreeViewData::Pixmap1Role;
     if (wanted < 0 || wanted >= SlotCount)
         return QRect();
-    const Sizes sizes = slotSizes(index, sizeOf);
-    const QSize size = sizes[wanted];
+    const Slots images = cellSlots(index, sizeOf);
+    const QSize size = images[wanted].size;
     if (!size.isValid())
         return QRect();
     const QRect rect = cellRect(option);
     int x = 0;
     if (alignment & Qt::AlignLeft) {
-        x = leftX(sizes, rect, wanted);
+        x = leftX(images, rect, wanted);
     } else {
         // Right and centred groups run from their start, each image after the previous one's right edge.
-        x = groupX(sizes, rect, alignment);
+        x = groupX(images, rect, alignment);
         for (int slot = 0; slot < wanted; ++slot) {
-            if (sizes[slot].isValid())
-                x += sizes[slot].width() - 1 + space;
+            if (images[slot].size.isValid())
+                x += images[slot].size.width() - 1 + space;
         }
     }
     return QRect(x, rect.top() + (rect.height() - size.height()) / 2, size.width(), size.height());
@@ -190,19 +195,20 @@ QRect ZtTableViewItemDelegatePrivate::imageArea(const QStyleOptionViewItem& opti
         return QRect();
     const QRect rect = cellRect(option);
     int x = rect.right();
-    for (const QSize& size : slotSizes(index, sizeOf)) {
-        if (size.isValid())
-            x -= size.width() + space;
+    for (const Slot& slot : cellSlots(index, sizeOf)) {
+        if (slot.size.isValid())
+            x -= slot.size.width() + space;
     }
     x = qMax(x, rect.x() + space);
     return QRect(QPoint(x, rect.top()), rect.bottomRight());
 }
 
-int ZtTableViewItemDelegatePrivate::pictureKey(const ItemPixmapValue& value, const QRect& rect, bool enabled) const
+int ZtTableViewItemDelegatePrivate::pictureKey(const ItemPixmapValue& value, const QRect& rect, bool enabled,
+                                               const QPoint& cursor) const
 {
     if (!enabled)
         return ItemPixmapValue::DisabledKey;
-    if (!rect.contains(mouse))
+    if (!rect.contains(cursor))
         return ItemPixmapValue::NormalKey;
     return pressed && value.contains(ItemPixmapValue::PressedKey) ? ItemPixmapValue::PressedKey
                                                                   : ItemPixmapValue::HoverKey;
@@ -269,14 +275,15 @@ void ZtTableViewItemDelegate::setEditorData(QWidget* editor, const QModelIndex& 
 
 void ZtTableViewItemDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
 {
-    if (!editor || !model)
-        return;
-    if (const auto* combo = qobject_cast<const QComboBox*>(editor))
-        commitCombo(combo, model, index);
-    else if (const auto* edit = qobject_cast<const QDateTimeEdit*>(editor))
-        commitDateTime(edit, model, index);
-    else
-        QStyledItemDelegate::setModelData(editor, model, index);
+    // Without an editor or a model there is nothing to write, but the host still hears of the commit.
+    if (editor && model) {
+        if (const auto* combo = qobject_cast<const QComboBox*>(editor))
+            commitCombo(combo, model, index);
+        else if (const auto* edit = qobject_cast<const QDateTimeEdit*>(editor))
+            commitDateTime(edit, model, index);
+        else
+            QStyledItemDelegate::setModelData(editor, model, index);
+    }
     emit SignalEditorDataChanged(index);
 }
 
@@ -324,7 +331,6 @@ void ZtTableViewItemDelegate::hoverEvent(QHoverEvent* pHoverEvent, QAbstractItem
     Q_D(ZtTableViewItemDelegate);
     if (!pHoverEvent || !pView)
         return;
-    d->mouse = pHoverEvent->type() == QEvent::HoverLeave ? QPoint(-1, -1) : KitraCompat::EventPos(pHoverEvent);
     Qt::CursorShape shape = Qt::ArrowCursor;
     if (pHoverEvent->type() == QEvent::HoverMove && miItem.isValid()) {
         const Role role = CheckMouse(KitraCompat::EventPos(pHoverEvent), optionItem, miItem);
@@ -349,19 +355,15 @@ struTreeViewData::ZtItemDataRole ZtTableViewItemDelegate::mouseEvent(QMouseEvent
                                                                      const QModelIndex& miItem)
 {
     Q_D(ZtTableViewItemDelegate);
-    if (!pMouseEvent || !pView)
+    // Over empty space nothing changes: a press held there keeps its pressed picture.
+    if (!pMouseEvent || !pView || !miItem.isValid())
         return struTreeViewData::NoneRole;
     const QEvent::Type type = pMouseEvent->type();
-    d->mouse = pMouseEvent->pos();
-    // A release anywhere ends the press, so that no image keeps its pressed picture.
-    if (type == QEvent::MouseButtonRelease)
-        d->pressed = false;
-    if (!miItem.isValid())
-        return struTreeViewData::NoneRole;
-    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
-        d->pressed = true;
-    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick || type == QEvent::MouseButtonRelease)
+    const bool press = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    if (press || type == QEvent::MouseButtonRelease) {
+        d->pressed = press;
         pView->update(miItem);
+    }
     return CheckMouse(pMouseEvent->pos(), optionItem, miItem);
 }
 

@@ -2,9 +2,11 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCursor>
 #include <QPainter>
 #include <QPersistentModelIndex>
 #include <array>
+#include <optional>
 #include "ZtTableViewItemDelegate.h"
 
 namespace ZtGUI {
@@ -20,14 +22,21 @@ public:
 
     explicit ZtTableViewItemDelegatePrivate(ZtTableViewItemDelegate* delegate) : q_ptr(delegate) {}
 
-    using Sizes = std::array<QSize, SlotCount>;
+    /// One image slot of a cell: whether its role holds an ItemPixmapValue, and the size of its image
+    /// (invalid when the value has none).
+    struct Slot
+    {
+        bool held = false;
+        QSize size;
+    };
+    using Slots = std::array<Slot, SlotCount>;
 
     static ItemPixmapValue slotValue(const QModelIndex& index, int slot);
-    static Sizes slotSizes(const QModelIndex& index, SizeOf sizeOf);
+    static Slots cellSlots(const QModelIndex& index, SizeOf sizeOf);
     /// Where slot `wanted` starts in a left-aligned group.
-    int leftX(const Sizes& sizes, const QRect& rect, int wanted) const;
+    int leftX(const Slots& images, const QRect& rect, int wanted) const;
     /// Where the first image of a right-aligned or centred group starts.
-    int groupX(const Sizes& sizes, const QRect& rect, Qt::Alignment alignment) const;
+    int groupX(const Slots& images, const QRect& rect, Qt::Alignment alignment) const;
     /// The cell's rectangle, cut at the viewport's right edge so that images of a wide last
     /// column stay visible.
     static QRect cellRect(const QStyleOptionViewItem& option);
@@ -35,8 +44,8 @@ public:
                    Qt::Alignment alignment, SizeOf sizeOf) const;
     QRect imageArea(const QStyleOptionViewItem& option, const QModelIndex& index, Qt::Alignment alignment,
                     SizeOf sizeOf) const;
-    /// Which picture of `value` to draw: its normal one, or by the state of the view and the mouse.
-    int pictureKey(const ItemPixmapValue& value, const QRect& rect, bool enabled) const;
+    /// Which picture of `value` to draw, by the slot's state and where the cursor is on the viewport.
+    int pictureKey(const ItemPixmapValue& value, const QRect& rect, bool enabled, const QPoint& cursor) const;
 
     /// Paints the cell's text and background, then hands each present image to `draw` with its
     /// rectangle and the picture chosen for it (an invalid picture draws nothing).
@@ -50,9 +59,6 @@ public:
     int margin = 15;
     // The cell last hovered, repainted when the mouse leaves it so that no hover picture stays.
     QPersistentModelIndex hovered;
-    // Where the mouse is on the viewport, as the routed events tell; outside it (-1, -1). Asking
-    // the window system for the cursor instead would cost a round trip for every painted cell.
-    QPoint mouse{-1, -1};
 };
 
 template <typename Draw>
@@ -76,6 +82,9 @@ void ZtTableViewItemDelegatePrivate::paintCell(QPainter* painter, const QStyleOp
         q->QStyledItemDelegate::paint(painter, option, index);
     }
     const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+    // The cursor decides between the normal and the hover picture; it is asked for once per cell,
+    // and only for a cell that has a hover picture.
+    std::optional<QPoint> cursor;
     for (int slot = 0; slot < SlotCount; ++slot) {
         const auto role = struTreeViewData::ZtItemDataRole(struTreeViewData::Pixmap1Role + slot);
         const ItemPixmapValue value = slotValue(index, slot);
@@ -90,7 +99,9 @@ void ZtTableViewItemDelegatePrivate::paintCell(QPainter* painter, const QStyleOp
             const QVariant enabledRole = index.data(struTreeViewData::Pixmap1EnabledRole + slot);
             if (slotEnabledRoles && enabledRole.isValid())
                 enabled = enabledRole.toBool();
-            key = pictureKey(value, rect, enabled);
+            if (!cursor)
+                cursor = view->viewport()->mapFromGlobal(QCursor::pos());
+            key = pictureKey(value, rect, enabled, *cursor);
         }
         draw(painter, rect, value.value(key));
     }

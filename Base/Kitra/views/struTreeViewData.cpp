@@ -10,7 +10,8 @@ namespace {
 void registerItemViewTypes()
 {
     qRegisterMetaType<Qt::CheckState>();
-    qRegisterMetaType<struTreeViewData::ZtItemDataRole>("struTreeViewData::ZtItemDataRole");
+    QMetaType::registerNormalizedTypedef("ZtGUI::struTreeViewData::ZtItemDataRole",
+                                         qMetaTypeId<struTreeViewData::ZtItemDataRole>());
     qRegisterMetaType<ItemPixmapValue>("ZtGUI::ItemPixmapValue");
     qRegisterMetaType<QList<ZtVariantMap>>("QList<ZtGUI::ZtVariantMap>");
 }

@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QMetaType>
 #include <QVariant>
+#include <utility>
 #include "KitraExport.h"
 
 namespace ZtGUI {
@@ -63,6 +64,9 @@ public:
 
     using QMap<int, QVariant>::QMap;
     ItemPixmapValue() = default;
+    // Implicit, so that a plain map filled by a host converts as it would to its base.
+    ItemPixmapValue(const QMap<int, QVariant>& other) : QMap<int, QVariant>(other) {}
+    ItemPixmapValue(QMap<int, QVariant>&& other) : QMap<int, QVariant>(std::move(other)) {}
 };
 
 /// One combo-box item: each entry a model role and its value.
@@ -70,5 +74,22 @@ using ZtVariantMap = QMap<int, QVariant>;
 
 } // namespace ZtGUI
 
-Q_DECLARE_METATYPE(ZtGUI::struTreeViewData::ZtItemDataRole)
+// The role's type goes by the name hosts know it under, without the namespace; the namespaced
+// spelling, which moc writes into signatures, is registered beside it as an alias.
+template <>
+struct QMetaTypeId<ZtGUI::struTreeViewData::ZtItemDataRole>
+{
+    enum { Defined = 1 };
+    static int qt_metatype_id()
+    {
+        static QBasicAtomicInt id = Q_BASIC_ATOMIC_INITIALIZER(0);
+        if (const int known = id.loadAcquire())
+            return known;
+        const int registered = qRegisterMetaType<ZtGUI::struTreeViewData::ZtItemDataRole>(
+            "struTreeViewData::ZtItemDataRole", reinterpret_cast<ZtGUI::struTreeViewData::ZtItemDataRole*>(quintptr(-1)));
+        id.storeRelease(registered);
+        return registered;
+    }
+};
+
 Q_DECLARE_METATYPE(ZtGUI::ItemPixmapValue)
