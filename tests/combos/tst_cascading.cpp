@@ -64,6 +64,15 @@ struct Host
 QPoint rowCentre(QListWidget* list, int row) { return list->visualItemRect(list->item(row)).center(); }
 void hover(QListWidget* list, int row) { KitraTest::move(list->viewport(), rowCentre(list, row), Qt::NoButton); }
 void clickRow(QListWidget* list, int row) { KitraTest::click(list->viewport(), rowCentre(list, row)); }
+// The mouse rests on a row or clicks it, or the list only reports it so.
+void enter(QListWidget* list, int row, bool bySignal)
+{
+    bySignal ? emit list->itemEntered(list->item(row)) : hover(list, row);
+}
+void choose(QListWidget* list, int row, bool bySignal)
+{
+    bySignal ? emit list->itemClicked(list->item(row)) : clickRow(list, row);
+}
 
 // A menu combo box runs its menu inside the press: the release follows only when it outlived it.
 template <typename Combo>
@@ -93,17 +102,19 @@ void clickAction(QMenu* menu, int row)
     KitraTest::click(menu, centre);
 }
 
-// Where the list pop-up opens (x, width and rows), opened by a key or a click (0), with the mouse
+// Where the list pop-up stands (x, width and rows), opened by a key or a click (0), with the mouse
 // moving to a main row (-1: none); then a sub-row or the main row (-1) is chosen, or the pop-up
-// closed by Escape or a click outside, and the signals and the combo box's state noted.
+// closed by Escape or a click outside, and the signals and the combo box's state noted. The rows
+// are entered and chosen by the mouse or by the lists' own signals.
 enum Choice { MainRow = -1, Escape = -2, Outside = -3 };
 struct ListCase
 {
     QRect comboRect;
     int openKey, hoverRow, x, width, rows;
-    bool below, subOnLeft;
+    bool below;
     int choice;
     QStringList seen;
+    bool bySignals = false;
 };
 // Where the menu opens and what it reports when a row (and a sub-row, -1: none) is chosen.
 struct MenuCase
@@ -136,18 +147,21 @@ private slots:
         const QRect bottom(100, 560, 200, 30);
         const int f4 = Qt::Key_F4, altDown = int(Qt::Key_Down) | int(Qt::AltModifier);
         const QStringList none{"shows '', keys []"};
-        QTest::newRow("closed sub-list") << ListCase{middle, 0, -1, 100, 200, 4, true, false, Outside, none};
-        QTest::newRow("longer sub-list") << ListCase{middle, f4, 3, 100, 400, 6, true, false, 5,
+        QTest::newRow("closed sub-list") << ListCase{middle, 0, -1, 100, 200, 4, true, Outside, none};
+        QTest::newRow("longer sub-list") << ListCase{middle, f4, 3, 100, 400, 6, true, 5,
                                                      {"sub 46 Fuel farm", "shows 'Fuel farm', keys [46]"}};
-        QTest::newRow("shorter sub-list") << ListCase{middle, altDown, 0, 100, 400, 4, true, false, 1,
+        QTest::newRow("shorter sub-list") << ListCase{middle, altDown, 0, 100, 400, 4, true, 1,
                                                       {"sub 12 Gate 2", "shows 'Gate 2', keys [12]"}};
-        // A main item stands for all its sub-items.
+        // A main item stands for all its sub-items. The pop-up keeps the place where it opened,
+        // even where the sub-list passes the screen's edge.
         const QStringList north{"main 1 North district", "shows 'North district', keys [11,12,13]"};
-        QTest::newRow("right edge") << ListCase{edge, 0, 0, 400, 400, 4, true, true, MainRow, north};
-        QTest::newRow("clamped right") << ListCase{right, 0, 1, 400, 400, 4, true, true, Escape, none};
-        QTest::newRow("bottom edge") << ListCase{bottom, f4, 3, 100, 400, 6, false, false, Escape, none};
-        QTest::newRow("no sub-items") << ListCase{bottom, 0, 2, 100, 200, 4, false, false, MainRow,
+        QTest::newRow("right edge") << ListCase{edge, 0, 0, 600, 400, 4, true, MainRow, north};
+        QTest::newRow("clamped right") << ListCase{right, 0, 1, 600, 400, 4, true, Escape, none};
+        QTest::newRow("bottom edge") << ListCase{bottom, f4, 3, 100, 400, 6, false, Escape, none};
+        QTest::newRow("no sub-items") << ListCase{bottom, 0, 2, 100, 200, 4, false, MainRow,
                                                   {"main 3 Harbour", "shows 'Harbour', keys []"}};
+        QTest::newRow("by the lists' signals") << ListCase{middle, 0, 0, 100, 400, 4, true, 2,
+                                                           {"sub 13 Car park", "shows 'Car park', keys [13]"}, true};
     }
     void listOpensBesideTheRestingItemAndReportsTheChoice()
     {
@@ -167,27 +181,28 @@ private slots:
         QCOMPARE(QApplication::activePopupWidget(), host.popup());
         QListWidget* const main = host.list("MainList");
         QListWidget* const sub = host.list("CascadingList");
+        const int rowHeight = main->visualItemRect(main->item(0)).height();
+        // Opened at the height of the four main rows, and it stays there while the sub-list comes and goes.
+        const int y = c.below ? c.comboRect.bottom() : c.comboRect.top() - 4 * rowHeight + 1;
         if (c.hoverRow >= 0) {
-            hover(main, 3);                     // a sub-list opens, then follows the mouse
-            QTRY_VERIFY(sub->isVisible());
-            hover(main, c.hoverRow);
+            enter(main, 3, c.bySignals);        // a sub-list opens at once, then follows the mouse
+            QVERIFY(sub->isVisible());
+            enter(main, c.hoverRow, c.bySignals);
         }
-        QTRY_COMPARE(sub->isVisible(), c.width > 200);
-        const int height = c.rows * main->visualItemRect(main->item(0)).height();
-        const int y = c.below ? c.comboRect.bottom() : c.comboRect.top() - height + 1;
-        QTRY_COMPARE(host.popup()->geometry(), QRect(c.x, y, c.width, height));
-        // The main list stays under the combo box (within the screen), the sub-list beside it.
-        QCOMPARE(main->mapToGlobal(QPoint()).x(), c.subOnLeft ? c.x + 200 : c.x);
+        QCOMPARE(sub->isVisible(), c.width > 200);
+        QCOMPARE(host.popup()->geometry(), QRect(c.x, y, c.width, c.rows * rowHeight));
+        // The main list stays under the combo box, the sub-list beside it on the right.
+        QCOMPARE(main->mapToGlobal(QPoint()).x(), c.x);
         if (sub->isVisible())
-            QCOMPARE(sub->mapToGlobal(QPoint()).x(), c.subOnLeft ? c.x : c.x + 200);
+            QCOMPARE(sub->mapToGlobal(QPoint()).x(), c.x + 200);
         // Closed through the window system, where the open pop-up takes the input.
         if (c.choice == Escape)
             QTest::keyClick(host.window.windowHandle(), Qt::Key_Escape);
         else if (c.choice == Outside)
             QTest::mouseClick(host.window.windowHandle(), Qt::LeftButton, {}, QPoint(350, 300));
         else
-            clickRow(c.choice == MainRow ? main : sub, c.choice == MainRow ? c.hoverRow : c.choice);
-        QTRY_VERIFY(!host.popup()->isVisible());
+            choose(c.choice == MainRow ? main : sub, c.choice == MainRow ? c.hoverRow : c.choice, c.bySignals);
+        QVERIFY(!host.popup()->isVisible());            // chosen before the click returns
         if (c.choice >= MainRow) {          // the sub-list is closed for the next opening
             QVERIFY(!sub->isVisibleTo(host.popup()));
             QCOMPARE(visible.last(), QVariantList{false});
@@ -258,7 +273,9 @@ private slots:
                 QTest::addRow("%s, %s", menu ? "menu" : "list", when) << menu << when;
         }
         QTest::newRow("menu, SignalItemChange") << true << "SignalItemChange";
-        QTest::newRow("list, SignalCascadingListItemClicked") << false << "SignalCascadingListItemClicked";
+        for (const char* when : {"SignalMainListItemClicked", "SignalCascadingListItemClicked",
+                                 "SignalCascadingListVisibleChange"})
+            QTest::addRow("list, %s", when) << false << when;
     }
     void deletionFromOwnSignalsIsSafe()
     {
@@ -290,16 +307,23 @@ private:
             });
             openByMouse(combo);
         } else {
+            QListWidget* const main = host.list("MainList");
+            QListWidget* const sub = host.list("CascadingList");
+            if (when == QLatin1String("SignalMainListItemClicked"))
+                connect(host.popup(), &ZtCascadingListWidget::SignalMainListItemClicked, deleter);
             if (when == QLatin1String("SignalCascadingListItemClicked"))
                 connect(host.popup(), &ZtCascadingListWidget::SignalCascadingListItemClicked, deleter);
             openByMouse(combo);
-            if (when == QLatin1String("while open")) {
+            if (when == QLatin1String("SignalCascadingListVisibleChange"))
+                connect(host.popup(), &ZtCascadingListWidget::SignalCascadingListVisibleChange, deleter);
+            if (when == QLatin1String("while open"))
                 delete combo;
-            } else {
-                hover(host.list("MainList"), 0);
-                QTRY_VERIFY(host.list("CascadingList")->isVisible());
-                clickRow(host.list("CascadingList"), 0);
-            }
+            else if (when == QLatin1String("SignalMainListItemClicked"))
+                clickRow(main, 0);
+            else if (combo)
+                hover(main, 0);                 // the sub-list opens
+            if (combo)
+                clickRow(sub, 0);
         }
         QTRY_VERIFY(!combo);
         QVERIFY(!QApplication::activePopupWidget());

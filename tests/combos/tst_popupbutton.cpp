@@ -120,9 +120,12 @@ private slots:
         host.open();
         QWidget* const popup = host.popup();
         QVERIFY(popup);
-        // A press inside leaves it open, one outside closes it.
+        // A press on the pop-up itself closes a combo box's and leaves a button's open; one
+        // outside closes either.
         QTest::mouseClick(popup->windowHandle(), Qt::LeftButton, {}, QPoint(190, 110));
-        QVERIFY(popup->isVisible());
+        QCOMPARE(popup->isVisible(), !combo);
+        if (combo)
+            host.open();
         host.press(QPoint(550, 450));
         QVERIFY(!popup->isVisible());
         QVERIFY(!popup->testAttribute(Qt::WA_NoMouseReplay));
@@ -159,6 +162,24 @@ private slots:
         QTest::mouseClick(popup->windowHandle(), Qt::LeftButton, {}, host.inner->mapTo(popup, QPoint(5, 5)));
         QVERIFY(!host.owner);
         QVERIFY(!host.content);
+    }
+
+    void comboPopupOfAnotherWidgetStaysOpen()
+    {
+        QWidget window;
+        window.setWindowFlags(Qt::FramelessWindowHint);
+        window.setGeometry(QGuiApplication::primaryScreen()->geometry());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* const popup = new ZtComboBoxPopupContainer(&window);
+        popup->setGeometry(100, 100, 200, 150);
+        popup->show();
+        QCOMPARE(QApplication::activePopupWidget(), popup);
+        for (const QPoint& global : {QPoint(190, 210), QPoint(550, 450)}) {     // inside, outside
+            QTest::mouseClick(popup->windowHandle(), Qt::LeftButton, {}, popup->mapFromGlobal(global));
+            QVERIFY(popup->isVisible());
+        }
+        popup->hide();
     }
 
     void contentIsReplaced_data()

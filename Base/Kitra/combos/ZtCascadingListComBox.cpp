@@ -3,6 +3,8 @@
 
 #include "ZtComboBoxPopupContainer_p.h"
 
+#include <QPointer>
+
 namespace ZtGUI {
 
 void ZtCascadingListComBoxPrivate::ShowChoice(const QString& text)
@@ -62,31 +64,21 @@ void ZtCascadingListComBox::OnCascadingListVisibleChange(bool bVisible)
     Q_D(ZtCascadingListComBox);
     if (!d->list)
         return;
-    const QRect available = ComboPopup::AvailableGeometry(this);
-    const int listWidth = qMin(width(), available.width());
+    // The pop-up stays where it opened: the sub-list takes the room on the right of the main list.
+    d->list->setFixedWidth((bVisible ? 2 : 1) * width());
     d->list->AdjustListSize();
-    QRect geometry = ComboPopup::Geometry(this, listWidth, d->list->height());
-    // The sub-list opens on the right of the main list, or on its left when only there it
-    // stays on the screen, so that the main list never moves from under the mouse.
-    const bool onLeft = bVisible && geometry.right() + listWidth > available.right();
-    d->list->setLayoutDirection(onLeft ? Qt::RightToLeft : Qt::LeftToRight);
-    if (bVisible) {
-        geometry.setWidth(2 * listWidth);
-        if (onLeft)
-            geometry.moveLeft(qMax(available.left(), geometry.left() - listWidth));
-    }
-    if (d->list->isVisible())
-        d->list->setGeometry(geometry);
-    else
-        d->list->resize(geometry.size());
+    if (bVisible)
+        d->list->setFixedHeight(d->list->sizeHint().height());
 }
 
 void ZtCascadingListComBox::showPopup()
 {
     Q_D(ZtCascadingListComBox);
+    const QPointer<ZtCascadingListComBox> alive(this);
     if (d->list)
         d->list->SetCascadingListVisible(false);
-    ZtCustomComboBox::showPopup();
+    if (alive)     // a host's slot for the visibility signal may have deleted the box
+        ZtCustomComboBox::showPopup();
 }
 
 } // namespace ZtGUI

@@ -10,8 +10,7 @@ namespace ZtGUI {
 class ZtCascadingListComBoxPrivate;
 
 /// A combo box for a two-level catalogue whose drop-down is a ZtCascadingListWidget: resting
-/// the mouse on a main item opens its sub-items beside it (on the left when the screen has no
-/// room on the right). Choosing an item shows its text as the only item and remembers the keys
+/// the mouse on a main item opens its sub-items on its right. Choosing an item shows its text as the only item and remembers the keys
 /// chosen: the one sub key, or all the sub keys of a main item.
 class KITRA_EXPORT ZtCascadingListComBox : public ZtCustomComboBox
 {
@@ -39,8 +38,9 @@ public slots:
     /// Takes sub-item `nItemValue` as the choice: shows `strItemName` as the only item, remembers
     /// its key and closes the drop-down.
     void OnCascadingListItemClicked(int nItemValue, QString strItemName);
-    /// Widens the drop-down to twice the combo box's width while the sub-list shows (opening it on
-    /// the left when the screen has no room on the right), and narrows it again when it hides.
+    /// Fixes the drop-down's width to twice the combo box's width and its height to that of the
+    /// longer list while the sub-list shows, and its width to the combo box's when it hides; the
+    /// drop-down does not move.
     void OnCascadingListVisibleChange(bool bVisible);
 
 protected:

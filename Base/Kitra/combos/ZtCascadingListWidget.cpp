@@ -2,10 +2,11 @@
 #include "ZtCascadingListWidget_p.h"
 
 #include "KitraGuard_p.h"
-#include "ZtListWidget.h"
 
 #include <QBoxLayout>
-#include <QPersistentModelIndex>
+#include <QScopedValueRollback>
+
+#include <utility>
 
 namespace ZtGUI {
 
@@ -21,13 +22,11 @@ QListWidgetItem* NewItem(const QString& text, int role, int key, QListWidget* li
     return item;
 }
 
-ZtListWidget* NewList(const QString& name, QWidget* parent)
+ZtCascadingItemList* NewList(const QString& name, QWidget* parent)
 {
-    auto* list = new ZtListWidget(parent);
+    auto* list = new ZtCascadingItemList(parent);
     list->setObjectName(name);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The pop-up may be mirrored to open its sub-list on the left; the texts never are.
-    list->setLayoutDirection(Qt::LeftToRight);
     return list;
 }
 
@@ -43,21 +42,47 @@ QVBoxLayout* Column(QWidget* list)
 
 } // namespace
 
-ZtCascadingListWidgetPrivate::ZtCascadingListWidgetPrivate(ZtCascadingListWidget* q)
-    : q_ptr(q)
+void ZtCascadingItemList::React(std::function<void()> reaction)
 {
+    if (m_handling)
+        m_pending = std::move(reaction);
+    else
+        reaction();
 }
 
-void ZtCascadingListWidgetPrivate::Defer(ZtListWidget* list, const QModelIndex& index, ItemSlot slot)
+bool ZtCascadingItemList::viewportEvent(QEvent* event)
+{
+    bool handled = false;
+    {
+        const QScopedValueRollback<bool> handling(m_handling, true);
+        handled = ZtListWidget::viewportEvent(event);
+    }
+    if (m_handling || !m_pending)
+        return handled;
+    const std::function<void()> reaction = std::exchange(m_pending, nullptr);
+    // Accepted, so that the event does not travel on to the parents of a list the reaction deleted.
+    event->accept();
+    reaction();
+    return true;
+}
+
+void ZtCascadingListWidgetPrivate::Enter(QListWidgetItem* item)
 {
     Q_Q(ZtCascadingListWidget);
-    const QPersistentModelIndex row(index);
-    QMetaObject::invokeMethod(
-        q, [q, list, row, slot] {
-            if (row.isValid())
-                (q->*slot)(list->item(row.row()));
-        },
-        Qt::QueuedConnection);
+    mainList->setCurrentItem(item);
+    const QMap<int, QString>* subItems = q->GetCascadingMapByMainListItem(item->data(kMainKeyRole).toInt());
+    // An empty sub-map opens no empty list beside the item.
+    if (!subItems || subItems->isEmpty()) {
+        q->SetCascadingListVisible(false);
+        return;
+    }
+    cascadingList->clear();
+    for (auto it = subItems->cbegin(); it != subItems->cend(); ++it)
+        NewItem(it.value(), kCascadingKeyRole, it.key(), cascadingList);
+    cascadingList->scrollToTop();
+    cascadingList->show();
+    q->AdjustListSize();
+    emit q->SignalCascadingListVisibleChange(true);
 }
 
 ZtCascadingListWidget::ZtCascadingListWidget(QWidget* parent)
@@ -83,13 +108,9 @@ ZtCascadingListWidget::ZtCascadingListWidget(QWidget* parent)
     layout->addLayout(Column(d->mainList));
     layout->addLayout(Column(d->cascadingList));
 
-    connect(d->mainList, &QAbstractItemView::entered, this,
-            [d](const QModelIndex& index) { d->Defer(d->mainList, index, &ZtCascadingListWidget::OnMainListItemEnter); });
-    connect(d->mainList, &QAbstractItemView::clicked, this,
-            [d](const QModelIndex& index) { d->Defer(d->mainList, index, &ZtCascadingListWidget::OnMainListItemClicked); });
-    connect(d->cascadingList, &QAbstractItemView::clicked, this, [d](const QModelIndex& index) {
-        d->Defer(d->cascadingList, index, &ZtCascadingListWidget::OnCascadingListItemClicked);
-    });
+    connect(d->mainList, &QListWidget::itemEntered, this, &ZtCascadingListWidget::OnMainListItemEnter);
+    connect(d->mainList, &QListWidget::itemClicked, this, &ZtCascadingListWidget::OnMainListItemClicked);
+    connect(d->cascadingList, &QListWidget::itemClicked, this, &ZtCascadingListWidget::OnCascadingListItemClicked);
 }
 
 ZtCascadingListWidget::~ZtCascadingListWidget() = default;
@@ -124,48 +145,51 @@ void ZtCascadingListWidget::AdjustListSize()
     Q_D(ZtCascadingListWidget);
     const int rows = d->mainList->count();
     const int rowHeight = rows ? d->mainList->visualItemRect(d->mainList->item(0)).height() : 0;
+    const bool subListShown = !d->cascadingList->isHidden();
     int listHeight = rows * rowHeight;
-    if (!d->cascadingList->isHidden())
+    if (subListShown)
         listHeight = qMax(listHeight, d->cascadingList->count() * rowHeight);
     // Side by side, both lists and the pop-up take the height of the longer list.
     d->mainList->setFixedHeight(listHeight);
     d->cascadingList->setFixedHeight(listHeight);
+    if (subListShown) {
+        setFixedHeight(listHeight);
+        return;
+    }
+    // Freed from the height fixed while the sub-list showed, so that the combo box may shorten
+    // the pop-up to the room near a screen edge.
+    setMinimumHeight(0);
+    setMaximumHeight(QWIDGETSIZE_MAX);
     resize(width(), listHeight);
 }
 
 void ZtCascadingListWidget::OnMainListItemEnter(QListWidgetItem* pItem)
 {
     Q_D(ZtCascadingListWidget);
-    if (!pItem)
-        return;
-    d->mainList->setCurrentItem(pItem);
-    const QMap<int, QString>* subItems = GetCascadingMapByMainListItem(pItem->data(kMainKeyRole).toInt());
-    // An empty sub-map opens no empty list beside the item.
-    if (!subItems || subItems->isEmpty()) {
-        SetCascadingListVisible(false);
-        return;
-    }
-    d->cascadingList->clear();
-    for (auto it = subItems->cbegin(); it != subItems->cend(); ++it)
-        NewItem(it.value(), kCascadingKeyRole, it.key(), d->cascadingList);
-    d->cascadingList->scrollToTop();
-    d->cascadingList->show();
-    AdjustListSize();
-    emit SignalCascadingListVisibleChange(true);
+    if (pItem)
+        d->mainList->React([d, pItem] { d->Enter(pItem); });
 }
 
 void ZtCascadingListWidget::OnMainListItemClicked(QListWidgetItem* pItem)
 {
-    if (pItem && EmitAlive(this, &ZtCascadingListWidget::SignalMainListItemClicked,
-                           pItem->data(kMainKeyRole).toInt(), pItem->text()))
-        SetCascadingListVisible(false);
+    Q_D(ZtCascadingListWidget);
+    if (!pItem)
+        return;
+    d->mainList->React([this, key = pItem->data(kMainKeyRole).toInt(), text = pItem->text()] {
+        if (EmitAlive(this, &ZtCascadingListWidget::SignalMainListItemClicked, key, text))
+            SetCascadingListVisible(false);
+    });
 }
 
 void ZtCascadingListWidget::OnCascadingListItemClicked(QListWidgetItem* pItem)
 {
-    if (pItem && EmitAlive(this, &ZtCascadingListWidget::SignalCascadingListItemClicked,
-                           pItem->data(kCascadingKeyRole).toInt(), pItem->text()))
-        SetCascadingListVisible(false);
+    Q_D(ZtCascadingListWidget);
+    if (!pItem)
+        return;
+    d->cascadingList->React([this, key = pItem->data(kCascadingKeyRole).toInt(), text = pItem->text()] {
+        if (EmitAlive(this, &ZtCascadingListWidget::SignalCascadingListItemClicked, key, text))
+            SetCascadingListVisible(false);
+    });
 }
 
 } // namespace ZtGUI

@@ -13,7 +13,8 @@ class ZtCascadingListWidgetPrivate;
 
 /// The pop-up of a two-level choice: a list of main items and, beside it, the list of the
 /// sub-items of the main item under the mouse. Main items carry their key in Qt::UserRole + 1,
-/// sub-items theirs in Qt::UserRole + 2. A click reports the key and the text of its item.
+/// sub-items theirs in Qt::UserRole + 2. A click reports the key and the text of its item before
+/// the mouse event that made it has been delivered, once the list is done with that event.
 class KITRA_EXPORT ZtCascadingListWidget : public ZtComboBoxPopupContainer
 {
     Q_OBJECT
@@ -32,7 +33,7 @@ public:
     /// Shows or hides the sub-list, then emits SignalCascadingListVisibleChange(`bVisible`).
     void SetCascadingListVisible(bool bVisible);
     /// Sizes the lists to their rows, side by side at the height of the longer one (0 without main
-    /// items), and the pop-up's height with them.
+    /// items), and the pop-up's height with them, fixed while the sub-list shows.
     void AdjustListSize();
 
 signals:

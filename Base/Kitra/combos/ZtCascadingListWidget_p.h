@@ -2,30 +2,45 @@
 
 #include <QMap>
 #include <QString>
-
-class QListWidgetItem;
-class QModelIndex;
+#include <functional>
+#include "ZtListWidget.h"
 
 namespace ZtGUI {
 
 class ZtCascadingListWidget;
-class ZtListWidget;
+
+/// A list of the pop-up that carries out the reaction to one of its item signals once the item
+/// view is done with the mouse event that emitted it: the view goes on with itself after the
+/// signal, while a host may delete the pop-up from a slot of what the reaction emits.
+class ZtCascadingItemList : public ZtListWidget
+{
+public:
+    using ZtListWidget::ZtListWidget;
+
+    /// Runs `reaction` now, or at the end of the mouse event the list is handling.
+    void React(std::function<void()> reaction);
+
+protected:
+    bool viewportEvent(QEvent* event) override;
+
+private:
+    bool m_handling = false;
+    std::function<void()> m_pending;
+};
 
 class ZtCascadingListWidgetPrivate
 {
     Q_DECLARE_PUBLIC(ZtCascadingListWidget)
 
 public:
-    explicit ZtCascadingListWidgetPrivate(ZtCascadingListWidget* q);
+    explicit ZtCascadingListWidgetPrivate(ZtCascadingListWidget* q) : q_ptr(q) {}
 
-    using ItemSlot = void (ZtCascadingListWidget::*)(QListWidgetItem*);
-    /// Calls `slot` for the item at `index` once the list has finished its own handling of the
-    /// mouse event, so that a slot deleting the pop-up does not pull the list from under it.
-    void Defer(ZtListWidget* list, const QModelIndex& index, ItemSlot slot);
+    /// Makes `item` current and lists its sub-items beside it, or hides the sub-list.
+    void Enter(QListWidgetItem* item);
 
     ZtCascadingListWidget* const q_ptr;
-    ZtListWidget* mainList = nullptr;
-    ZtListWidget* cascadingList = nullptr;
+    ZtCascadingItemList* mainList = nullptr;
+    ZtCascadingItemList* cascadingList = nullptr;
     QMap<int, QString> mainItems;
     QMap<int, QMap<int, QString>> cascadingItems;
 };

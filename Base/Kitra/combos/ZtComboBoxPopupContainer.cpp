@@ -79,10 +79,8 @@ ZtComboBoxPopupContainer::~ZtComboBoxPopupContainer() = default;
 void ZtComboBoxPopupContainer::mousePressEvent(QMouseEvent* event)
 {
     auto* const combo = qobject_cast<QComboBox*>(parentWidget());
-    if (!combo || rect().contains(event->pos())) {
-        QWidget::mousePressEvent(event);
+    if (!combo)
         return;
-    }
     QStyleOptionComboBox option;
     option.initFrom(combo);
     option.editable = combo->isEditable();
@@ -92,8 +90,8 @@ void ZtComboBoxPopupContainer::mousePressEvent(QMouseEvent* event)
         QStyle::CC_ComboBox, &option, combo->mapFromGlobal(KitraCompat::EventGlobalPos(event)), combo);
     // The press that closes the pop-up over its own combo box must not reach the combo box
     // again, or it would reopen the pop-up at once; a press anywhere else still goes through.
-    const bool onOpener = combo->isEditable() ? hit == QStyle::SC_ComboBoxArrow : hit != QStyle::SC_None;
-    setAttribute(Qt::WA_NoMouseReplay, onOpener);
+    if (combo->isEditable() ? hit == QStyle::SC_ComboBoxArrow : hit != QStyle::SC_None)
+        setAttribute(Qt::WA_NoMouseReplay);
     hide();
 }
 

@@ -8,7 +8,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QSignalBlocker>
-#include <QTimer>
+#include <QStyleOptionComboBox>
 
 namespace ZtGUI {
 
@@ -99,26 +99,25 @@ void ZtPathComboBox::SetDirectory(const QString& directory)
 void ZtPathComboBox::showPopup()
 {
     Q_D(ZtPathComboBox);
-    if (d->asking)
-        return;
-    d->asking = true;
-    // The modal dialog runs after the press or key that opened it has left QComboBox, which
-    // goes on touching the combo box, while a host may delete it from a slot of the new path.
-    QTimer::singleShot(0, this, [this] {
-        Q_D(ZtPathComboBox);
-        const QPointer<ZtPathComboBox> alive(this);
-        const QStringList paths = d->Ask();
-        if (!alive)
-            return;
-        d->asking = false;
-        if (!paths.isEmpty())
-            d->Replace(paths);
-    });
+    const QPointer<ZtPathComboBox> alive(this);
+    const QStringList paths = d->Ask();
+    // The modal dialog runs the event loop, where a host may delete the combo box.
+    if (alive && !paths.isEmpty())
+        d->Replace(paths);
 }
 
 void ZtPathComboBox::mousePressEvent(QMouseEvent* event)
 {
-    if (QRect(width() - kArrowWidth, 0, kArrowWidth, height()).contains(event->pos()))
+    if (!QRect(width() - kArrowWidth, 0, kArrowWidth, height()).contains(event->pos()))
+        return;
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QStyle::SubControl hit = style()->hitTestComplexControl(QStyle::CC_ComboBox, &option, event->pos(), this);
+    // A press that opens the dialog ends with it: a host may delete the combo box from a slot of
+    // the chosen path, and QComboBox would go on with itself after showPopup() returns.
+    if (event->button() == Qt::LeftButton && (hit == QStyle::SC_ComboBoxArrow || !isEditable()))
+        showPopup();
+    else
         QComboBox::mousePressEvent(event);
 }
 

@@ -11,8 +11,7 @@ class ZtPathComboBoxPrivate;
 
 /// A combo box whose drop-down is a file dialog: its arrow asks for a file to save, a file to
 /// open, a directory (shown with a trailing "/") or several files, and the answer replaces its
-/// items. A cancelled dialog keeps them. The dialog opens once the press or key that asked for
-/// it has been handled.
+/// items. A cancelled dialog keeps them.
 class KITRA_EXPORT ZtPathComboBox : public QComboBox
 {
     Q_OBJECT
@@ -33,9 +32,8 @@ public:
     /// Where the dialog starts while the combo box holds no path.
     void SetDirectory(const QString& directory);
 
-    /// Opens the file dialog on the next turn of the event loop, starting at the current path; a
-    /// chosen path replaces the items, then currentIndexChanged(0) and, when the text changed,
-    /// currentTextChanged follow. A call while a dialog is pending does nothing.
+    /// Runs the file dialog, starting at the current path; before it returns, a chosen path replaces
+    /// the items, then currentIndexChanged(0) and, when the text changed, currentTextChanged follow.
     void showPopup() override;
 
 protected:

@@ -22,7 +22,6 @@ public:
     QString title;
     QString filter;
     QString directory;
-    bool asking = false;
 };
 
 } // namespace ZtGUI
