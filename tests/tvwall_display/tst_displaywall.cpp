@@ -32,6 +32,22 @@ class tst_DisplayWall : public QObject
 private slots:
     void initTestCase() { KitraTest::failOnUnexpectedWarnings(); }
 
+    // A screen added before the first show is placed when the wall shows; one added to a shown wall
+    // waits for the wall's next resize, and keeps its place from then on.
+    void screensArePlacedByTheWallsResize()
+    {
+        DisplayWallHost host;
+        QCOMPARE(host.screen(0)->geometry(), QRect(0, 0, 399, 299));      // one-pixel seams inside
+        host.wall->AddScreen(StructScaleRect(0.5, 0.0, 1.0, 0.5), QVariant(1));
+        ZtTVWallDisplayScreen* added = host.screen(1);
+        QCoreApplication::processEvents();
+        QVERIFY(added->geometry() != QRect(400, 0, 400, 299));
+        host.wall->resize(1000, 600);
+        QCOMPARE(added->geometry(), QRect(500, 0, 500, 299));
+        added->resize(20, 20);
+        QCOMPARE(added->geometry(), QRect(500, 0, 500, 299));
+    }
+
     // No screen without a grid, 0.96 rows span one; bad screen or window numbers answer failure values.
     void gridAndFailureValues()
     {

@@ -202,6 +202,13 @@ private slots:
         const QString tooSmall = "Window too small to open ptz.";
         QCOMPARE(host.noticeTexts(), (QStringList{tooSmall, tooSmall}));
         QCOMPARE(host.floatingControls(true).size(), 8);
+        // The tool bar's buttons keep the floating controls' frameless, see-through look.
+        for (const char* name : {"PTZZoomDecBtn", "PTZFocusIncBtn", "PTZApertureDecBtn", "PTZSpeedBtn"}) {
+            const QPushButton* button = ptzControl(name);
+            QCOMPARE(button->parentWidget(), host.child<QWidget>("PTZToolBar"));
+            QVERIFY2(button->testAttribute(Qt::WA_TranslucentBackground)
+                         && button->windowFlags().testFlag(Qt::FramelessWindowHint), name);
+        }
         // The left control floats 5 pixels in from the window's left edge, centred in height.
         QCOMPARE(ptzControl("PTZLeftBtn")->geometry(), QRect(host.window->mapToGlobal(QPoint(5, 60)), QSize(30, 30)));
         const QStringList names = {"PTZTopBtn", "PTZBottomBtn", "PTZLeftBtn", "PTZRightBtn", "PTZLeftTopBtn",
@@ -217,18 +224,30 @@ private slots:
             expected << QVariantList{code, 1, false} << QVariantList{code, 1, true};
         }
         QCOMPARE(calls(ptz), expected);
-        // The slider from where it starts: one step up, to the top, to the bottom.
-        clickOn(host.child<QPushButton>("PTZSpeedBtn"));
-        QVERIFY(host.child<QPushButton>("PTZSpeedBtn")->isChecked());
+        // The slider panel stands over the speed button's centre less 8; its handle from where it
+        // starts: one step up, to the top, to the bottom, then two up by moves that report no button
+        // (and a move after the release that changes nothing).
+        auto* speedButton = ptzControl("PTZSpeedBtn");
+        clickOn(speedButton);
+        QVERIFY(speedButton->isChecked());
+        QCOMPARE(ptzControl<QWidget>("PTZSpeedWidget")->x(), speedButton->mapToGlobal(QPoint(15 - 8, 0)).x());
         auto* handle = ptzControl<QWidget>("PTZSpeedWidget")->findChild<QPushButton*>();
-        for (const QPoint& travelAndSpeed : {QPoint(-17, 5), QPoint(-200, 8), QPoint(400, 1)}) {
+        struct Step { int travel; int speed; bool buttonless; };
+        for (const Step& step : {Step{-17, 5, false}, Step{-200, 8, false}, Step{400, 1, false}, Step{-34, 3, true}}) {
             QVERIFY(handle->isVisible());
-            const QPoint from = handle->mapToGlobal(handle->rect().center());
-            KitraTest::dragGlobal(handle, from, from + QPoint(0, travelAndSpeed.x()));
+            const QPoint centre = handle->rect().center();
+            const QPoint to = centre + QPoint(0, step.travel);
+            if (step.buttonless) {
+                KitraTest::press(handle, centre);
+                KitraTest::move(handle, to, Qt::NoButton);
+                KitraTest::release(handle, centre);      // the handle followed the pointer
+                KitraTest::move(handle, centre + QPoint(0, -60), Qt::NoButton);
+            } else {
+                KitraTest::dragGlobal(handle, handle->mapToGlobal(centre), handle->mapToGlobal(to));
+            }
             ptz.clear();
             KitraTest::click(ptzControl("PTZTopBtn"), QPoint(5, 5));
-            const int speed = travelAndSpeed.y();
-            QCOMPARE(calls(ptz), (QList<QVariantList>{{0, speed, false}, {0, speed, true}}));
+            QCOMPARE(calls(ptz), (QList<QVariantList>{{0, step.speed, false}, {0, step.speed, true}}));
         }
         clickOn(host.child("pWindowPtzOnBtn"));
         QVERIFY(!host.window->GetPTZBtnStatus());
@@ -294,12 +313,22 @@ private slots:
         }
     }
 
-    // On the wall, under its style sheet, a selected window's title is written in white.
+    // On the wall, under its style sheet, a selected window's title is written in white: the
+    // wall's own title, or a host's title given to a window opened untitled.
+    void titleIsWhiteOnTheWall_data()
+    {
+        QTest::addColumn<bool>("wallTitles");
+        QTest::newRow("titled by the wall") << true;
+        QTest::newRow("titled by the host") << false;
+    }
     void titleIsWhiteOnTheWall()
     {
+        QFETCH(bool, wallTitles);
         DisplayWallHost host;
-        host.wall->SetWindowTitleShow(true);
+        host.wall->SetWindowTitleShow(wallTitles);
         host.open(0, QRect(20, 20, 300, 200));
+        if (!wallTitles)
+            host.window(0, 0)->SetTitle("Cam");
         host.window(0, 0)->SetSelected(true);
         auto* title = host.window(0, 0)->findChild<QLabel*>("pTitleLabel");
         QVERIFY(title && title->isVisible());

@@ -72,8 +72,10 @@ MovableSub::MovableSub(QWidget* content, QWidget* parent)
     setMouseTracking(true);
     if (content)
         content->setMouseTracking(true);
-    // The type selector names the class as Qt's style sheets spell a namespaced class.
-    setStyleSheet(QStringLiteral("ZtGUI--MovableSub {background-color: rgba(0,0,0,0);}"));
+    // The bare class name in the sheet does not match a namespaced class, so the sub-window
+    // also stops filling its background itself: the text's own background is all that shows.
+    setAutoFillBackground(false);
+    setStyleSheet(QStringLiteral("MovableSub {background-color: rgba(0,0,0,0);}"));
 }
 
 MovableSub::~MovableSub() = default;

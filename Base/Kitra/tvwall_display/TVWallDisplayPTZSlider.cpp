@@ -51,6 +51,9 @@ TVWallDisplayPTZSlider::TVWallDisplayPTZSlider(QWidget* parent)
     d->handle->setAccessibleDescription(tr("Drag to set the PTZ speed"));
     d->handle->setStyleSheet(QStringLiteral("QPushButton { border-image:url(%1); }QPushButton:pressed { border-image:url(%2); }")
                                  .arg(normal, pressed));
+    // Qt drops moves that report no button unless the widget tracks the mouse; the drag wants them
+    // while the handle is held (hover moves are ignored in the filter).
+    d->handle->setMouseTracking(true);
     d->handle->installEventFilter(this);
     d->value = valueAt(d->handle->y());
 }
@@ -62,12 +65,20 @@ bool TVWallDisplayPTZSlider::eventFilter(QObject* watched, QEvent* event)
     Q_D(TVWallDisplayPTZSlider);
     if (watched != d->handle)
         return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::MouseButtonPress) {
+    // Moves may arrive without the button state (synthesised ones do), so the press is remembered.
+    const bool left = (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)
+                      && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    if (left && event->type() == QEvent::MouseButtonPress) {
         d->grabOffset = static_cast<QMouseEvent*>(event)->pos().y();
+        d->pressed = true;
+    } else if (left) {
+        d->pressed = false;
+    } else if (event->type() == QEvent::Hide) {
+        d->pressed = false;      // a hidden handle gets no release
     } else if (event->type() == QEvent::MouseMove) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (!(mouse->buttons() & Qt::LeftButton))
+        if (!d->pressed)
             return false;
+        const auto* mouse = static_cast<QMouseEvent*>(event);
         const int top = qBound(kTopmost, mapFromGlobal(KitraCompat::EventGlobalPos(mouse)).y() - d->grabOffset, kLowest);
         d->handle->move(d->handle->x(), top);
         update();

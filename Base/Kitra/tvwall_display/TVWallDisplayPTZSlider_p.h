@@ -13,6 +13,7 @@ public:
     QPixmap track;
     QPixmap filled;
     int grabOffset = 0;      // from the handle's top to the pointer while it is dragged
+    bool pressed = false;    // the left button went down on the handle and has not come up
     int value = 4;
 };
 

@@ -218,6 +218,7 @@ void ZtTVWallDisplayScreen::UpdateGeometry()
     const QWidget* owner = d->wall ? static_cast<const QWidget*>(d->wall) : parentWidget();
     if (!owner)
         return;
+    d->placed = true;
     const QRect r = owner->rect();
     const StructScaleRect s = d->scale;
     int right = int(r.x() + r.width() * s.dRight - 1.0);
@@ -598,7 +599,9 @@ void ZtTVWallDisplayScreen::resizeEvent(QResizeEvent* event)
 {
     Q_D(ZtTVWallDisplayScreen);
     QMdiArea::resizeEvent(event);
-    UpdateGeometry();
+    // A screen added to a shown wall waits for the wall's next resize to be placed.
+    if (d->placed)
+        UpdateGeometry();
     const QSize size = d->area();
     const double w = size.width();
     const double h = size.height();

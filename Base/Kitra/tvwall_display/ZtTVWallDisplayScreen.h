@@ -22,7 +22,7 @@ class ZtTVWallDisplayWnd;
 /// The operator selects, moves (as a group, kept inside the screen) and resizes (at least 50 x 25
 /// pixels) windows, draws a band that selects windows (multi-selection) or an area in which the
 /// host is asked to open one. Up to eight on-screen-display texts float above the windows; a list
-/// of more records keeps the first eight and warns once about the rest.
+/// of more records keeps the first eight and drops the rest silently.
 class KITRA_EXPORT ZtTVWallDisplayScreen : public QMdiArea
 {
     Q_OBJECT
@@ -67,7 +67,8 @@ public:
     void SetDeviceType(bool bDeviceType);
     /// Stores a flag that has no visible effect.
     void SetPtzFrameSelectedEnable(bool bEnable);
-    /// Places the screen on its wall from its scale (the wall calls this on every resize).
+    /// Places the screen on its wall from its scale (the wall calls this on every resize). Until the
+    /// first call the screen stays where Qt put it; after it, the screen's own resizes place it too.
     void UpdateGeometry();
 
     /// Opens a video window at `scale` (fractions of the screen) with `userData`; `bTitleShow` gives it the
@@ -149,7 +150,7 @@ public:
     /// The picture is stored, not drawn.
     void SetBaseMapShow(std::string strPath, bool bShow);
     /// Replaces the OSD texts (id = position, rectangles in 1/8192 of the screen) and shows those with
-    /// `bShow`; only the first eight are used, more give one warning.
+    /// `bShow`; only the first eight are used, the rest are dropped silently.
     void SetOSDInfo(std::vector<StructOSDInfo>& vecInfo);
     /// Shows or hides every stored text, whatever ids are given.
     void SetOSDVisible(const std::vector<int>& vecId, bool bVisible);

@@ -168,8 +168,6 @@ bool ZtTVWallDisplayScreenPrivate::windowMove(ZtTVWallDisplayWindow* w, QMouseEv
     lockedAtMove = !lockMessage.isEmpty();
     if (!w->GetScale().bFreeMode)
         return true;
-    if (!pressed)
-        region = regionOf(event->pos(), w->size());     // the hover cursor shows the edge under the mouse
     updateCursor(w);
     const int m = mode();
     if (!pressed || event->buttons() == Qt::NoButton

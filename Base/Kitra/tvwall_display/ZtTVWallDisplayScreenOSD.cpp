@@ -58,6 +58,22 @@ QString rgbOf(const StructOSDColor& c)
     return QStringLiteral("%1, %2, %3").arg(qBound(0, c.iRed, 255)).arg(qBound(0, c.iGreen, 255)).arg(qBound(0, c.iBlue, 255));
 }
 
+// "simHei" only makes the text bold; the other names pick the family through the skin's style
+// sheet, which matches the object name. Returns whether the name changed (the sheet must be reapplied).
+bool applyFontName(QLabel* label, const std::string& fontName)
+{
+    if (fontName == "simHei") {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+        return false;
+    }
+    const QString name = fontName == "simKai" ? QStringLiteral("KaiStyle") : QStringLiteral("SongStyle");
+    const bool renamed = name != label->objectName();
+    label->setObjectName(name);
+    return renamed;
+}
+
 } // namespace
 
 void ZtTVWallDisplayScreenPrivate::buildOSD()
@@ -75,6 +91,7 @@ void ZtTVWallDisplayScreenPrivate::buildOSD()
         q->addSubWindow(entry.sub, Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
         entry.sub->hide();
         entry.edit = makeOSDButton(kEditStyle, entry.label);
+        entry.edit->setObjectName(QStringLiteral("btnEdit"));
         QObject::connect(entry.edit, &QPushButton::clicked, q, &S::OnOSDEditButtonClicked);
         entry.close = makeOSDButton(kCloseStyle, entry.label);
         QObject::connect(entry.close, &QPushButton::clicked, q, &S::OnOSDCloseButtonClicked);
@@ -113,17 +130,8 @@ void ZtTVWallDisplayScreenPrivate::layoutOSD()
 
         const QString text = KitraCompat::FromLocal8Bit(info.strText.c_str());
         const int lineHeight = h / (1 + text.count(QLatin1Char('\n')));
-        // Qt refuses a pixel size below 1 (a zero scale or a text squeezed to nothing).
-        const int fontSize = qMax(1, (lineHeight < w ? lineHeight : w) * info.cFontScale / 100);
-        QFont font = entry.label->font();
-        font.setBold(info.strFontName == "simHei");
-        entry.label->setFont(font);
-        // The skin's style sheet picks the family by object name.
-        const QString name = info.strFontName == "simHei"   ? QString()
-                             : info.strFontName == "simKai" ? QStringLiteral("KaiStyle")
-                                                            : QStringLiteral("SongStyle");
-        const bool renamed = name != entry.label->objectName();
-        entry.label->setObjectName(name);
+        const int fontSize = (lineHeight < w ? lineHeight : w) * info.cFontScale / 100;
+        const bool renamed = applyFontName(entry.label, info.strFontName);
         const QString sheet = QStringLiteral("QLabel {") + QStringLiteral("font-size: %1px").arg(fontSize) + ';'
                               + QStringLiteral("color: rgb(%1)").arg(rgbOf(info.struTextColor)) + ';'
                               + QStringLiteral("background-color: rgba(%1, %2)")
@@ -162,11 +170,9 @@ void ZtTVWallDisplayScreen::SetOSDInfo(std::vector<StructOSDInfo>& vecInfo)
     Q_D(ZtTVWallDisplayScreen);
     osdLog().info("[Debug OSD] [ZtTVWallDisplayScreen::SetOSDInfo] Enter.");
     d->osdInfo = vecInfo;
-    if (d->osdInfo.size() > size_t(ZtTVWallDisplayScreenPrivate::kOSDCount)) {
-        qWarning("---ZtGUI--- ZtTVWallDisplayScreen::SetOSDInfo: %d records, only the first %d are shown",
-                 int(d->osdInfo.size()), ZtTVWallDisplayScreenPrivate::kOSDCount);
+    // The screen has eight texts; further records have nowhere to go.
+    if (d->osdInfo.size() > size_t(ZtTVWallDisplayScreenPrivate::kOSDCount))
         d->osdInfo.resize(size_t(ZtTVWallDisplayScreenPrivate::kOSDCount));
-    }
     // Only the texts that go away are hidden: hiding and showing again the ones that stay would
     // lay out and repaint each of them twice.
     for (size_t i = 0; i < size_t(ZtTVWallDisplayScreenPrivate::kOSDCount); ++i) {

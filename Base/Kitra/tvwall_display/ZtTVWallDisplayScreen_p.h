@@ -87,6 +87,7 @@ public:
     QString contentText;
     StructScaleRect scale;
     bool selected = false;
+    bool placed = false;         // UpdateGeometry has run once: from then on a resize places the screen again
     QList<ZtTVWallDisplayWindow*> windows;
 
     bool moving = false;

@@ -393,21 +393,21 @@ void ZtTVWallDisplayWindowPrivate::buildPtz()
         return;
     toolBar = new QWidget(q);
     toolBar->setObjectName(QStringLiteral("PTZToolBar"));
+    // Every PTZ button starts as a floating window; the tool bar's layout below takes the lens and
+    // speed buttons in, which makes them its children (they keep the frameless, translucent look).
     for (int code = 0; code < kPtzButtons; ++code) {
-        auto* button = new QPushButton(code < kDirectionButtons ? static_cast<QWidget*>(q) : toolBar);
+        auto* button = new QPushButton(q);
         button->setObjectName(QString::fromLatin1(kPtzNames[code]));
         nameForTools(button, kPtzAccessible[code]);
         button->setFocusPolicy(Qt::NoFocus);
-        if (code < kDirectionButtons) {
-            makeFloating(button);
-            button->setFixedSize(kDirectionSize, kDirectionSize);
-        } else {
-            button->setFixedSize(kLensButtonSize, kLensButtonSize);
-        }
+        makeFloating(button);
+        const int side = code < kDirectionButtons ? kDirectionSize : kLensButtonSize;
+        button->setFixedSize(side, side);
         button->installEventFilter(q);
         ptzButtons[code] = button;
     }
-    speedButton = new QPushButton(toolBar);
+    speedButton = new QPushButton(q);
+    makeFloating(speedButton);
     speedButton->setObjectName(QStringLiteral("PTZSpeedBtn"));
     nameForTools(speedButton, {QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Speed"),
                                QT_TRANSLATE_NOOP("ZtGUI::ZtTVWallDisplayWindow", "Show or hide the PTZ speed slider")});
@@ -543,7 +543,8 @@ ZtTVWallDisplayWindow::ZtTVWallDisplayWindow(ZtTVWallDisplayScreen* screen, bool
 {
     Q_D(ZtTVWallDisplayWindow);
     d->screen = screen;
-    d->titleShow = bTitleShow;
+    // Whether a window is titled is its screen's choice: the screen calls SetTitle only then.
+    Q_UNUSED(bTitleShow);
     d->showLock = bShowLock;
     d->showAudio = bShowAudio;
     d->showCircle = bShowCircle;
@@ -569,8 +570,7 @@ ZtTVWallDisplayScreen* ZtTVWallDisplayWindow::GetScreen() const
 void ZtTVWallDisplayWindow::SetTitle(QString title)
 {
     Q_D(ZtTVWallDisplayWindow);
-    if (d->titleShow)
-        d->titleItem->SetTitle(title);
+    d->titleItem->SetTitle(title);
 }
 
 void ZtTVWallDisplayWindow::SetContentText(QString text)
@@ -821,7 +821,7 @@ void ZtTVWallDisplayWindow::OnPTZSpeedBtnClicked()
         d->speedWidget->hide();
     } else {
         // Above the speed button, its lower edge on the tool bar's top.
-        const QPoint centre = d->speedButton->mapToGlobal(d->speedButton->rect().center());
+        const QPoint centre = d->speedButton->mapToGlobal(QPoint(d->speedButton->width() / 2, 0));
         const int toolBarTop = d->toolBar->mapToGlobal(QPoint(0, 0)).y();
         d->speedWidget->setGeometry(QRect(QPoint(centre.x() - 8, toolBarTop - kSpeedPanelHeight), d->speedWidget->size()));
         d->speedWidget->show();

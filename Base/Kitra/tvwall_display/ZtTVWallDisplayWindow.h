@@ -27,8 +27,8 @@ class KITRA_EXPORT ZtTVWallDisplayWindow : public QMdiSubWindow
     Q_DECLARE_PRIVATE(ZtTVWallDisplayWindow)
 
 public:
-    /// A window of `screen`; `bTitleShow` lets SetTitle show a title, the three show flags add the lock,
-    /// volume and tour buttons, `bLight` picks light colours. Screens create windows through OpenWindow.
+    /// A window of `screen`; its screen titles it when `bTitleShow` is set, the three show flags add the
+    /// lock, volume and tour buttons, `bLight` picks light colours. Screens create windows through OpenWindow.
     ZtTVWallDisplayWindow(ZtTVWallDisplayScreen* screen, bool bTitleShow, bool bShowLock, bool bShowAudio,
                           bool bShowCircle, bool bLight, QWidget* parent);
     /// Deletes the video widget and the floating PTZ controls with the window.
@@ -36,7 +36,7 @@ public:
 
     /// The screen the window was created for.
     ZtTVWallDisplayScreen* GetScreen() const;
-    /// Shows `title` in the title bar (only for a window created with a title).
+    /// Shows `title` in the title bar.
     void SetTitle(QString title);
     /// Drawn in the middle of a window that has no video widget.
     void SetContentText(QString text);

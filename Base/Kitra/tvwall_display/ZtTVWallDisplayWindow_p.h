@@ -103,7 +103,6 @@ public:
     bool ptzShown = false;
     int ptzSpeed = 1;
 
-    bool titleShow = true;
     bool showLock = true;
     bool showAudio = true;
     bool showCircle = true;

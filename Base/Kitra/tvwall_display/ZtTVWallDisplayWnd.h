@@ -93,8 +93,8 @@ public:
     /// the picture is not drawn. False for a bad index.
     bool SetScreenBaseMapShow(int iScreen, std::string strPath, bool bShow);
     /// Replaces the screen's on-screen-display texts (ids are positions in `vecInfo`, rectangles in
-    /// 1/8192 of the screen). A screen shows at most eight: further records are dropped with one
-    /// warning. False for a bad index.
+    /// 1/8192 of the screen). A screen shows at most eight: further records are dropped
+    /// silently. False for a bad index.
     bool SetScreenOSDInfo(int iScreen, std::vector<StructOSDInfo>& vecInfo);
     /// Shows or hides every OSD text of the screen, whatever ids are given.
     void SetScreenOSDVisible(int iScreen, const std::vector<int>& vecId, bool bVisible);
