@@ -34,7 +34,8 @@ void answerColourDialog(const QColor& colour)
     });
 }
 
-// The folder bar at rest: headers stacked, the open page under its header, the rest below it.
+// The folder bar at rest: headers stacked, the open page under its header, the rest below it. A bar
+// shorter than its headers has a negative page height: the later headers move up over the others.
 QList<QRect> restingLayout(int open, int count, const QSize& size)
 {
     const int page = size.height() - count * kHeader;
@@ -159,6 +160,7 @@ private slots:
         auto* bar = new FolderBar(&window);
         bar->setGeometry(10, 20, 200, 300);
         QList<QWidget*> pages{new QWidget, new QWidget, new QWidget};
+        (new QVBoxLayout(pages.at(0)))->addWidget(new QLabel("Content"));    // a page with a layout
         for (int i = 0; i < 3; ++i)
             bar->addItem(pages.at(i), QString("Folder %1").arg(i));
         window.show();
@@ -190,6 +192,12 @@ private slots:
         }
         bar->resize(200, 400);
         QCOMPARE(layout(), restingLayout(0, 3, bar->size()));
+        bar->resize(200, 50);       // the size of a page of negative height is Qt's to settle
+        const QList<QRect> rest = restingLayout(0, 3, bar->size());
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(headers.at(i)->geometry(), rest.at(2 * i));
+            QCOMPARE(pages.at(i)->pos(), rest.at(2 * i + 1).topLeft());
+        }
     }
 
     // Partly checked shows only with a sub-menu; a plain menu at the same point shows the unmoved place.
@@ -354,7 +362,8 @@ private slots:
         QVERIFY(none.icon().isNull());
     }
 
-    // Idle picture size, state pictures, a click released inside; none painted without a hover one.
+    // Idle picture size (0 x 0 without one), state pictures, a click released inside; none painted
+    // without a hover one.
     void picButtonPaintsItsStatePicture()
     {
         QWidget window;
@@ -365,7 +374,7 @@ private slots:
         QCOMPARE(button.size(), QSize(20, 10));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("PicButton::setPicName: no picture .*nothing"));
         button.setPicName(m_settings.filePath("nothing"));
-        QCOMPARE(button.size(), QSize(20, 10));
+        QCOMPARE(button.size(), QSize(0, 0));
         button.setPicName(m_settings.filePath("state"));
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -81,7 +81,9 @@ void FolderBar::resizeEvent(QResizeEvent* event)
 
 int FolderBar::pageHeight() const
 {
-    return qMax(0, height() - d_func()->items.size() * kHeaderHeight);
+    // Below its headers' height the page height is negative: the headers after the open one move up
+    // by as much and cover the others, and the pages, of negative height, show nothing.
+    return height() - d_func()->items.size() * kHeaderHeight;
 }
 
 // The layout at rest, which also ends a slide under way.

@@ -25,10 +25,8 @@ void PicButton::setPicName(const QString& name)
     Q_D(PicButton);
     d->picName = name;
     const QPixmap picture(name);
-    if (picture.isNull()) {
+    if (picture.isNull())
         qWarning("PicButton::setPicName: no picture \"%s\"", qUtf8Printable(name));
-        return;
-    }
     setFixedSize(picture.size());
 }
 

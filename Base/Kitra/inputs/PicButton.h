@@ -20,8 +20,8 @@ public:
     ~PicButton() override;
 
     /// The idle picture's file, given without extension since "_hover" and "_pressed" are appended
-    /// to it; the button takes that picture's size. A missing picture is warned about and leaves the
-    /// size as it was.
+    /// to it; the button takes that picture's size. A missing picture is warned about and makes the
+    /// button 0 x 0.
     void setPicName(const QString& name);
     /// The picture name as last set; empty at first.
     QString getPicName() const;

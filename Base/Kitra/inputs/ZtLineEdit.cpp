@@ -7,13 +7,9 @@
 #include "ZtLineEdit.h"
 #include "ZtLineEdit_p.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QStyle>
-#include <QTextBoundaryFinder>
-#include <QVector>
-#include <algorithm>
 #include "KitraGuard_p.h"
 #include "KitraCompat_p.h"
 #include "ZtTipLabel.h"
@@ -22,18 +18,17 @@ namespace ZtGUI {
 
 namespace {
 
-// Cuts remembered to tell an undo of one from a new over-long edit: as many as a user undoes.
-const int kRememberedCuts = 32;
+const int kOneByOneCuts = 256;     // units over the limit that a cut takes away one change at a time
 
-// Every position where a user-visible character ends, so that a cut never splits a surrogate
-// pair or parts a letter from its combining marks.
-QVector<int> characterEnds(const QString& text)
+// A text as its UTF-16 units, one wide character each, whatever the width of wchar_t: a character
+// beyond the BMP is two units to the pattern, as it is to the field.
+std::wstring utf16Units(const QString& text)
 {
-    QVector<int> ends;
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    for (int end = finder.toNextBoundary(); end > 0; end = finder.toNextBoundary())
-        ends.append(end);
-    return ends;
+    std::wstring units;
+    units.reserve(size_t(text.size()));
+    for (const QChar c : text)
+        units.push_back(wchar_t(c.unicode()));
+    return units;
 }
 
 // The shared bubble once a line edit has used it. Hiding does not create it, so that a field built
@@ -59,8 +54,9 @@ void hideBubble()
 // by backtracking by default, recursing once per character, so that a long paste overflows the
 // stack; its polynomial mode keeps the depth to the pattern's size. Only back-references need
 // backtracking.
-std::unique_ptr<std::wregex> compilePattern(const std::wstring& pattern)
+std::unique_ptr<std::wregex> compilePattern(const std::wstring& wide)
 {
+    const std::wstring pattern = utf16Units(QString::fromStdWString(wide));
 #if defined(__GLIBCXX__)
     try {
         return std::make_unique<std::wregex>(pattern, std::regex_constants::ECMAScript | std::regex_constants::__polynomial);
@@ -136,7 +132,7 @@ bool ZtLineEdit::JudgeErrorState()
 {
     Q_D(ZtLineEdit);
     showErrorHint(false, QString());
-    if (d->limit > 0 && byteLength(text()) > d->limit) {
+    if (exceedsLimit(text())) {
         showErrorHint(true, d->limitHint);
         return false;
     }
@@ -183,17 +179,6 @@ void ZtLineEdit::mousePressEvent(QMouseEvent* event)
     QLineEdit::mousePressEvent(event);
 }
 
-void ZtLineEdit::keyPressEvent(QKeyEvent* event)
-{
-    Q_D(ZtLineEdit);
-    // Undoing a cut and redoing the edit it shortened change the text alike: the key tells.
-    d->redoKey = event->matches(QKeySequence::Redo);
-    const QPointer<ZtLineEdit> alive(this);
-    QLineEdit::keyPressEvent(event);
-    if (alive)
-        d->redoKey = false;
-}
-
 void ZtLineEdit::OntextEdited(QString)
 {
     Q_D(ZtLineEdit);
@@ -207,18 +192,55 @@ void ZtLineEdit::OntextEdited(QString)
 void ZtLineEdit::OnEditChanged(QString text)
 {
     Q_D(ZtLineEdit);
-    const QString before = d->shownText;
-    d->shownText = text;
-    if (text.isEmpty() || !sender())
+    // The cuts' own changes come back here while cutToLimit() checks each of them itself.
+    if (d->cutting || !sender())
         return;
-    if (d->limit > 0 && byteLength(text) > d->limit) {
-        if (d->stopAtLimit)
-            cutToLimit(before, text);
-        else
-            showErrorHintKeepingCursor(d->limitHint);
-    } else if (d->regexEnabled && !d->pattern.empty() && !isRegexMatch(text)) {
+    if (d->stopAtLimit && !cutToLimit(text))
+        return;
+    if (text.isEmpty())
+        return;
+    if (exceedsLimit(text))
+        showErrorHintKeepingCursor(d->limitHint);
+    else if (d->regexEnabled && !d->pattern.empty() && !isRegexMatch(text))
         showErrorHintKeepingCursor(d->regexHint);
+}
+
+// Cuts the last UTF-16 unit off through setText() until `text` fits, so that a host sees one change
+// per unit. A loop rather than a new check from each change keeps the depth flat for a long paste.
+// false when a host deleted the field from its textChanged slot.
+bool ZtLineEdit::cutToLimit(QString& text)
+{
+    Q_D(ZtLineEdit);
+    const QPointer<ZtLineEdit> alive(this);
+    const auto cutTo = [&](int length) {
+        d->cutting = true;
+        setText(text.left(length));
+        if (!alive)
+            return false;
+        d->cutting = false;
+        text = this->text();    // a host's slot may have set a text of its own
+        return true;
+    };
+    // Each unit goes in a change of its own, as typing over the limit shows it; a paste far over
+    // the limit first loses all but the last units in one change, so that a long paste does not
+    // cost the square of its length.
+    if (d->stopAtLimit && text.size() > kOneByOneCuts) {
+        int fits = 0;
+        for (int over = text.size(); fits < over;) {
+            const int middle = (fits + over + 1) / 2;
+            if (exceedsLimit(text.left(middle)))
+                over = middle - 1;
+            else
+                fits = middle;
+        }
+        if (fits + kOneByOneCuts < text.size() && !cutTo(fits + kOneByOneCuts))
+            return false;
     }
+    while (d->stopAtLimit && exceedsLimit(text)) {
+        if (!cutTo(text.size() - 1))
+            return false;
+    }
+    return true;
 }
 
 void ZtLineEdit::showErrorHintKeepingCursor(const QString& hint)
@@ -230,40 +252,10 @@ void ZtLineEdit::showErrorHintKeepingCursor(const QString& hint)
         setCursorPosition(cursor);
 }
 
-// Removes the characters beyond the limit from the end as one edit, so that the undo history
-// stays (setText would clear it) and the cursor keeps its place.
-void ZtLineEdit::cutToLimit(const QString& before, const QString& text)
+bool ZtLineEdit::exceedsLimit(const QString& text) const
 {
-    Q_D(ZtLineEdit);
-    // Each cut is an edit of its own in the undo history. Undoing one brings the over-long text
-    // back: carry on to the edit before it, or the field would cut again and the user could never
-    // undo past it. Redoing the over-long edit carries on to its cut.
-    if (isRedoAvailable() && !d->replaying) {
-        const bool undoing = !d->redoKey && d->cuts.contains(qMakePair(text, before));
-        if (!undoing || isUndoAvailable()) {
-            const QPointer<ZtLineEdit> alive(this);
-            d->replaying = true;
-            undoing ? undo() : redo();
-            if (alive)
-                d->replaying = false;
-            return;
-        }
-    }
-    const QVector<int> ends = characterEnds(text);
-    const auto fits = std::partition_point(ends.cbegin(), ends.cend(), [this, &text, d](int end) {
-        return byteLength(text.left(end)) <= d->limit;
-    });
-    const int keep = fits == ends.cbegin() ? 0 : *(fits - 1);
-    const int cursor = std::min(cursorPosition(), keep);
-    d->cuts.append(qMakePair(text, text.left(keep)));
-    if (d->cuts.size() > kRememberedCuts)
-        d->cuts.removeFirst();
-    const QPointer<ZtLineEdit> alive(this);
-    setSelection(keep, text.size() - keep);
-    if (alive)
-        del();
-    if (alive)
-        setCursorPosition(cursor);
+    Q_D(const ZtLineEdit);
+    return d->limit > 0 && byteLength(text) > d->limit;
 }
 
 qint64 ZtLineEdit::byteLength(const QString& text) const
@@ -288,7 +280,7 @@ bool ZtLineEdit::isRegexMatch(const QString& text) const
     if (text.isEmpty() || !d->regex)
         return false;
     try {
-        return std::regex_match(text.toStdWString(), *d->regex);
+        return std::regex_match(utf16Units(text), *d->regex);
     } catch (const std::regex_error&) {
         // Too complex to decide for this text: the rule does not hold the user back.
         qWarning("---ZtGUI--- ZtLineEdit: pattern %s cannot be matched",

@@ -38,7 +38,8 @@ public:
     void setLimitText(int limit, QString hint);
     /// How setLimitText()'s limit counts bytes (CodeTypeLocal8Bit at first); applies from the next check.
     void setCodeType(CharByteNumType type);
-    /// Whether input beyond the limit is cut off at once, silently and as one undoable edit (true),
+    /// Whether input beyond the limit is cut off silently, one UTF-16 unit from the end per change
+    /// through setText() (so the undo history goes, as with setText()), until the text fits (true),
     /// or kept with the limit hint (false, the default).
     void setExceedMaxStopInput(bool stop);
     /// Checks every change against `pattern` (ECMAScript, whole text) and shows `hint` when it fails.
@@ -70,17 +71,16 @@ signals:
 protected:
     /// Emits clicked() for a left press, then edits as usual.
     void mousePressEvent(QMouseEvent* event) override;
-    /// Edits as usual; lets undo and redo step over the cuts made at the length limit.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private slots:
     void OntextEdited(QString text);
     void OnEditChanged(QString text);
 
 private:
+    bool exceedsLimit(const QString& text) const;
     qint64 byteLength(const QString& text) const;
     bool isRegexMatch(const QString& text) const;
-    void cutToLimit(const QString& before, const QString& text);
+    bool cutToLimit(QString& text);
     void showErrorHintKeepingCursor(const QString& hint);
     void repolish();
 

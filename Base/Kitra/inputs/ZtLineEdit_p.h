@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QList>
-#include <QPair>
 #include <QString>
 #include <memory>
 #include <regex>
@@ -23,10 +21,7 @@ public:
     ZtLineEdit::ErrorHintDisplayPosition hintPosition = ZtLineEdit::HintTop;
     ZtLineEdit::CharByteNumType codeType = ZtLineEdit::CodeTypeLocal8Bit;
     bool stopAtLimit = false;
-    QString shownText;                      // the text before the change being handled
-    QList<QPair<QString, QString>> cuts;    // recent cuts: the over-long text and what was kept
-    bool replaying = false;                 // carrying an undo or redo past a cut
-    bool redoKey = false;                   // the key being handled asks for a redo
+    bool cutting = false;                   // a cut at the limit is changing the text
 };
 
 } // namespace ZtGUI
