@@ -233,7 +233,9 @@ private slots:
     void valueTypesAreKnownByTheirNames()
     {
         QCOMPARE(QMetaType::type("struTreeViewData::ZtItemDataRole"), qMetaTypeId<Role>());
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)     // Qt 6 names a type after its declaration
         QCOMPARE(QVariant::fromValue(struTreeViewData::Pixmap1Role).typeName(), "struTreeViewData::ZtItemDataRole");
+#endif
         // The spelling of signal signatures names the same type.
         QCOMPARE(QMetaType::type("ZtGUI::struTreeViewData::ZtItemDataRole"), qMetaTypeId<Role>());
         QCOMPARE(QMetaType::type("ZtGUI::ItemPixmapValue"), qMetaTypeId<ItemPixmapValue>());

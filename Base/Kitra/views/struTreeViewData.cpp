@@ -10,8 +10,12 @@ namespace {
 void registerItemViewTypes()
 {
     qRegisterMetaType<Qt::CheckState>();
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     QMetaType::registerNormalizedTypedef("ZtGUI::struTreeViewData::ZtItemDataRole",
                                          qMetaTypeId<struTreeViewData::ZtItemDataRole>());
+#else
+    qRegisterMetaType<struTreeViewData::ZtItemDataRole>("struTreeViewData::ZtItemDataRole");
+#endif
     qRegisterMetaType<ItemPixmapValue>("ZtGUI::ItemPixmapValue");
     qRegisterMetaType<QList<ZtVariantMap>>("QList<ZtGUI::ZtVariantMap>");
 }

@@ -74,6 +74,7 @@ using ZtVariantMap = QMap<int, QVariant>;
 
 } // namespace ZtGUI
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
 // The role's type goes by the name hosts know it under, without the namespace; the namespaced
 // spelling, which moc writes into signatures, is registered beside it as an alias.
 template <>
@@ -91,5 +92,9 @@ struct QMetaTypeId<ZtGUI::struTreeViewData::ZtItemDataRole>
         return registered;
     }
 };
+#else
+// Qt 6 names a type after its declaration; the name hosts know it under is registered as an alias.
+Q_DECLARE_METATYPE(ZtGUI::struTreeViewData::ZtItemDataRole)
+#endif
 
 Q_DECLARE_METATYPE(ZtGUI::ItemPixmapValue)
