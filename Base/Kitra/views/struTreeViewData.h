@@ -64,8 +64,9 @@ public:
 
     using QMap<int, QVariant>::QMap;
     ItemPixmapValue() = default;
-    // Implicit, so that a plain map filled by a host converts as it would to its base.
+    /// A plain map filled by a host converts implicitly, as it would to the base class.
     ItemPixmapValue(const QMap<int, QVariant>& other) : QMap<int, QVariant>(other) {}
+    /// Likewise, taking the map's contents over.
     ItemPixmapValue(QMap<int, QVariant>&& other) : QMap<int, QVariant>(std::move(other)) {}
 };
 
