@@ -4,6 +4,7 @@
 
 #include "ZtTVWallDisplayEagleEye.h"
 #include "ZtTVWallDisplayVideo.h"
+#include "ZtTVWallDisplayWnd.h"
 #include "ZtTVWallLayout.h"
 #include "ZtTVWallOperateWnd.h"
 
@@ -103,6 +104,7 @@ DisplayWallPage::DisplayWallPage(QWidget* parent)
     , m_wall(new ZtTVWallOperateWnd(this))
 {
     m_wall->setObjectName(QStringLiteral("DisplayWall"));
+    m_wall->installEventFilter(this);
     m_wall->setMinimumSize(360, 240);
     m_log = new GalleryLog(tr("Signals"), QStringLiteral("DisplayWallLog"), this);
 
@@ -129,6 +131,20 @@ DisplayWallPage::DisplayWallPage(QWidget* parent)
     connectWall();
     m_wall->SetShowMode(1);
     buildWall();
+}
+
+bool DisplayWallPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_wall || event->type() != QEvent::Wheel)
+        return QWidget::eventFilter(watched, event);
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    auto* display = m_wall->findChild<ZtTVWallDisplayWnd*>();
+    const int delta = wheel->angleDelta().y();
+    if (!display || !display->isVisible() || delta == 0)
+        return false;
+    const QPoint at = display->mapFromGlobal(wheel->globalPosition().toPoint());
+    QMetaObject::invokeMethod(m_wall, "OnWheelEvent", Q_ARG(int, delta), Q_ARG(QPoint, at));
+    return true;
 }
 
 QWidget* DisplayWallPage::createControls()

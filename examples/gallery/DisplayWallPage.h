@@ -30,6 +30,10 @@ public:
     /// displaywall-display.png (zoomed, with the overview open).
     bool SaveScreenshots(const QString& folder);
 
+protected:
+    /// Zooms the display wall with the mouse wheel, as a host wires the facade's zoom.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QWidget* createControls();
     void connectWall();

@@ -9,7 +9,6 @@
 #include <QCoreApplication>
 #include <QResizeEvent>
 #include <QtMath>
-#include <QWheelEvent>
 
 namespace ZtGUI {
 
@@ -596,18 +595,6 @@ void ZtTVWallOperateWnd::resizeEvent(QResizeEvent* event)
     d->baseHeight = height();
     d->placeDisplayWall(wall->width() * fx, wall->height() * fy);
     OnEagleEyeAreaChanged();
-}
-
-void ZtTVWallOperateWnd::wheelEvent(QWheelEvent* event)
-{
-    ZtTVWallDisplayWnd* wall = d_func()->display();
-    const int delta = event->angleDelta().y();
-    if (!wall || delta == 0) {
-        QWidget::wheelEvent(event);
-        return;
-    }
-    OnWheelEvent(delta, wall->mapFromGlobal(event->globalPosition().toPoint()));
-    event->accept();
 }
 
 void ZtTVWallOperateWnd::OnWheelEvent(int iDelta, QPoint pos)

@@ -295,11 +295,10 @@ signals:
 protected:
     /// Sizes the scene wall to the facade; keeps the display wall's zoom and its place.
     void resizeEvent(QResizeEvent* event) override;
-    /// In display mode, zooms the display wall around the mouse (see OnWheelEvent()).
-    void wheelEvent(QWheelEvent* event) override;
 
 private slots:
     /// Zooms the display wall 1.5 times in (delta >= 1) or out around `pos`, a point of the wall.
+    /// The facade leaves the wheel to its host, which connects or calls this slot.
     void OnWheelEvent(int iDelta, QPoint pos);
     /// Keeps the display mode's overview in the facade's bottom-right corner.
     void OnEagleEyeAreaChanged();
