@@ -151,7 +151,12 @@ ZtTVWallNormalWindow::ZtTVWallNormalWindow(QGraphicsItem* screen, bool titleShow
     d->followParent(screen);
 }
 
-ZtTVWallNormalWindow::~ZtTVWallNormalWindow() = default;
+ZtTVWallNormalWindow::~ZtTVWallNormalWindow()
+{
+    // The bar goes while the window still has its screen: left for later, it would first be told
+    // of the font and palette the window takes when Qt unparents it.
+    delete d_func()->titleItem;
+}
 
 void ZtTVWallNormalWindow::SetPrecision(double precision)
 {

@@ -166,6 +166,8 @@ ZtTVWallNormalWnd::~ZtTVWallNormalWnd()
     d->eagleEye->disconnect(this);
     // The scene dies with the wall: emptied at once, its index is dropped whole instead of each
     // item being taken out of it. The overview stays until the scene goes, as before.
+    // Detached first, so that the scene does not mark each item it removes as dirty in this view.
+    setScene(nullptr);
     d->scene->removeItem(d->eagleEye);
     d->scene->clear();
     d->scene->addItem(d->eagleEye);
