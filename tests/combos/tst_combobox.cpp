@@ -122,6 +122,10 @@ private slots:
             QVERIFY(metrics.horizontalAdvance(line) >= 500);
             QVERIFY(metrics.horizontalAdvance(line.left(line.lastIndexOf(QLatin1Char(','), -2) + 1)) < 500);
         }
+        // A name that fills a line by itself, then an empty last part: that part still ends a line.
+        const QString wide(200, QLatin1Char('x'));
+        combo.SetAutoTooltip(wide + QStringLiteral(","));
+        QCOMPARE(combo.toolTip(), wide + QStringLiteral(",\n"));
     }
 
     void pathComboAsksByFileMode_data()

@@ -23,7 +23,8 @@ QString WrapAtCommas(const QString& text, const QFontMetrics& metrics)
         const bool last = i == parts.size() - 1;
         if (!parts.at(i).isEmpty())
             line += parts.at(i).trimmed() + (last ? QString() : QStringLiteral(","));
-        if (line.isEmpty() || (metrics.horizontalAdvance(line) < kTooltipLineWidth && !last))
+        // The last part always ends a line, an empty one too.
+        if (!last && (line.isEmpty() || metrics.horizontalAdvance(line) < kTooltipLineWidth))
             continue;
         if (!tooltip.isEmpty())
             tooltip += QLatin1Char('\n');
