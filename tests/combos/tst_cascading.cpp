@@ -37,11 +37,9 @@ struct Host
             combo->InitDate(mainItems(), subItems());
             combo->InitDate({{9, "Ignored"}}, {});      // a second catalogue is ignored
         } else {
-            QMap<int, QString> main{{9, "Replaced"}};
-            SubItems sub;
-            combo->InitMenu(main, sub);                 // a second catalogue replaces the first
-            main = mainItems();
-            sub = subItems();
+            QMap<int, QString> replaced{{9, "Replaced"}}, main = mainItems();
+            SubItems none, sub = subItems();
+            combo->InitMenu(replaced, none);            // a second catalogue replaces the first
             combo->InitMenu(main, sub);
         }
         window.show();
@@ -62,16 +60,15 @@ struct Host
 };
 
 QPoint rowCentre(QListWidget* list, int row) { return list->visualItemRect(list->item(row)).center(); }
-void hover(QListWidget* list, int row) { KitraTest::move(list->viewport(), rowCentre(list, row), Qt::NoButton); }
-void clickRow(QListWidget* list, int row) { KitraTest::click(list->viewport(), rowCentre(list, row)); }
 // The mouse rests on a row or clicks it, or the list only reports it so.
-void enter(QListWidget* list, int row, bool bySignal)
+void enter(QListWidget* list, int row, bool bySignal = false)
 {
-    bySignal ? emit list->itemEntered(list->item(row)) : hover(list, row);
+    bySignal ? emit list->itemEntered(list->item(row))
+             : KitraTest::move(list->viewport(), rowCentre(list, row), Qt::NoButton);
 }
-void choose(QListWidget* list, int row, bool bySignal)
+void choose(QListWidget* list, int row, bool bySignal = false)
 {
-    bySignal ? emit list->itemClicked(list->item(row)) : clickRow(list, row);
+    bySignal ? emit list->itemClicked(list->item(row)) : KitraTest::click(list->viewport(), rowCentre(list, row));
 }
 
 // A menu combo box runs its menu inside the press: the release follows only when it outlived it.
@@ -95,12 +92,9 @@ void whileMenuOpen(Drive drive)
         drive(menu);
     });
 }
-void clickAction(QMenu* menu, int row)
-{
-    const QPoint centre = menu->actionGeometry(menu->actions().at(row)).center();
-    KitraTest::move(menu, centre, Qt::NoButton);
-    KitraTest::click(menu, centre);
-}
+QPoint actionCentre(QMenu* menu, int row) { return menu->actionGeometry(menu->actions().at(row)).center(); }
+void hoverAction(QMenu* menu, int row) { KitraTest::move(menu, actionCentre(menu, row), Qt::NoButton); }
+void clickAction(QMenu* menu, int row) { hoverAction(menu, row); KitraTest::click(menu, actionCentre(menu, row)); }
 
 // Where the list pop-up stands (x, width and rows), opened by a key or a click (0), with the mouse
 // moving to a main row (-1: none); then a sub-row or the main row (-1) is chosen, or the pop-up
@@ -245,10 +239,10 @@ private slots:
                 QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Return);
                 return;
             }
-            KitraTest::move(menu, menu->actionGeometry(menu->actions().at(3)).center(), Qt::NoButton);
+            hoverAction(menu, 3);
             if (c.subRow < 0)
                 return clickAction(menu, c.mainRow);
-            KitraTest::move(menu, menu->actionGeometry(menu->actions().at(c.mainRow)).center(), Qt::NoButton);
+            hoverAction(menu, c.mainRow);
             QMenu* const subMenu = menu->actions().at(c.mainRow)->menu();
             QVERIFY(subMenu);
             QTRY_VERIFY(subMenu->isVisible());
@@ -319,11 +313,11 @@ private:
             if (when == QLatin1String("while open"))
                 delete combo;
             else if (when == QLatin1String("SignalMainListItemClicked"))
-                clickRow(main, 0);
+                choose(main, 0);
             else if (combo)
-                hover(main, 0);                 // the sub-list opens
+                enter(main, 0);                 // the sub-list opens
             if (combo)
-                clickRow(sub, 0);
+                choose(sub, 0);
         }
         QTRY_VERIFY(!combo);
         QVERIFY(!QApplication::activePopupWidget());

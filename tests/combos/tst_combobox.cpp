@@ -42,10 +42,12 @@ struct DialogAnswerer
 };
 
 // Typed as an operator does: selectFile() leaves a focused name field alone and selects in the
-// list instead, which is empty until the file system answers, late under load.
-void typeName(QFileDialog* dialog, const QString& name)
+// list instead, which is empty until the file system answers, late under load. Accepted past
+// those answers for the same reason.
+void acceptTyped(QFileDialog* dialog, const QString& name)
 {
     dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(name);
+    dialog->QDialog::accept();
 }
 
 QStringList items(const QComboBox& combo)
@@ -156,10 +158,9 @@ private slots:
         QFETCH(QStringList, picked);
         QFETCH(QStringList, expected);
         const QDir dir(m_files.path());
-        for (QString& path : picked)
-            path = dir.filePath(path);
-        for (QString& path : expected)
-            path = dir.filePath(path);
+        for (QStringList* list : {&picked, &expected})
+            for (QString& path : *list)
+                path = dir.filePath(path);
         ZtPathComboBox combo;
         combo.setEditable(editable);
         combo.addItem(QStringLiteral("previous"));
@@ -170,11 +171,10 @@ private slots:
         QSignalSpy text(&combo, &QComboBox::currentTextChanged);
         QSignalSpy editText(&combo, &QComboBox::editTextChanged);
         DialogAnswerer answerer([&picked](QFileDialog* dialog) {
-            if (dialog->testOption(QFileDialog::ShowDirsOnly))
-                dialog->setDirectory(picked.first());
-            else
-                typeName(dialog, picked.size() == 1 ? picked.first() : "\"" + picked.join("\" \"") + "\"");
-            dialog->QDialog::accept();   // past the file system's answers, which come late under load
+            if (!dialog->testOption(QFileDialog::ShowDirsOnly))
+                return acceptTyped(dialog, picked.size() == 1 ? picked.first() : "\"" + picked.join("\" \"") + "\"");
+            dialog->setDirectory(picked.first());
+            dialog->QDialog::accept();
         });
         combo.show();
         QVERIFY(QTest::qWaitForWindowExposed(&combo));
@@ -238,10 +238,7 @@ private slots:
             connect(combo.data(), QOverload<int>::of(&QComboBox::currentIndexChanged), deleter);
         if (when == QLatin1String("currentTextChanged"))
             connect(combo.data(), &QComboBox::currentTextChanged, deleter);
-        DialogAnswerer answerer([&picked](QFileDialog* dialog) {
-            typeName(dialog, picked);
-            dialog->QDialog::accept();   // past the file system's answers, which come late under load
-        });
+        DialogAnswerer answerer([&picked](QFileDialog* dialog) { acceptTyped(dialog, picked); });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QPoint arrow(combo->width() - 5, combo->height() / 2);

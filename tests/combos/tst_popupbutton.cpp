@@ -63,29 +63,24 @@ private slots:
         QTest::addColumn<QSize>("contentSize");
         QTest::addColumn<QString>("open");      // a click or keys
         QTest::addColumn<QRect>("expected");
+        const auto row = [](const char* name, bool combo, const QRect& owner, const QSize& content,
+                            const char* open, const QRect& expected) {
+            QTest::newRow(name) << combo << owner << content << QString(open) << expected;
+        };
         // Below a combo box, overlapping its bottom pixel, as wide as the box and fitted to the screen.
         const QSize normal(50, 150), tall(50, 500);
-        QTest::newRow("combo, below") << true << comboRect << normal << "click" << QRect(100, 129, 200, 150);
-        QTest::newRow("combo, above, no room below") << true << QRect(100, 540, 200, 30) << normal << "F4"
-                                                     << QRect(100, 391, 200, 150);
-        QTest::newRow("combo, above, shrunk") << true << QRect(100, 300, 200, 30) << tall << "Alt+Down"
-                                              << QRect(100, 1, 200, 300);
-        QTest::newRow("combo, below, shrunk") << true << QRect(100, 200, 200, 30) << tall << "Space"
-                                              << QRect(100, 229, 200, 371);
-        QTest::newRow("combo, clamped right") << true << QRect(700, 100, 200, 30) << normal << "click"
-                                              << QRect(600, 129, 200, 150);
-        QTest::newRow("combo, clamped left") << true << QRect(-50, 100, 200, 30) << normal << "click"
-                                             << QRect(0, 129, 200, 150);
-        QTest::newRow("combo, wider than the screen") << true << QRect(-10, 100, 900, 30) << QSize(50, 150)
-                                                      << "click" << QRect(0, 129, 800, 150);
+        row("combo, below", true, comboRect, normal, "click", {100, 129, 200, 150});
+        row("combo, above, no room below", true, {100, 540, 200, 30}, normal, "F4", {100, 391, 200, 150});
+        row("combo, above, shrunk", true, {100, 300, 200, 30}, tall, "Alt+Down", {100, 1, 200, 300});
+        row("combo, below, shrunk", true, {100, 200, 200, 30}, tall, "Space", {100, 229, 200, 371});
+        row("combo, clamped right", true, {700, 100, 200, 30}, normal, "click", {600, 129, 200, 150});
+        row("combo, clamped left", true, {-50, 100, 200, 30}, normal, "click", {0, 129, 200, 150});
+        row("combo, wider than the screen", true, {-10, 100, 900, 30}, normal, "click", {0, 129, 800, 150});
         // Centred under a button, not fitted to the screen.
-        QTest::newRow("button") << false << buttonRect << QSize(200, 120) << "click" << QRect(20, 130, 200, 120);
-        QTest::newRow("button, odd width") << false << QRect(100, 100, 41, 30) << QSize(201, 50) << "click"
-                                           << QRect(20, 130, 201, 50);
-        QTest::newRow("button, past the left edge") << false << QRect(0, 0, 40, 30) << QSize(300, 50) << "click"
-                                                    << QRect(-130, 30, 300, 50);
-        QTest::newRow("button, past the bottom right") << false << QRect(760, 560, 40, 30) << QSize(200, 100)
-                                                       << "click" << QRect(680, 590, 200, 100);
+        row("button", false, buttonRect, {200, 120}, "click", {20, 130, 200, 120});
+        row("button, odd width", false, {100, 100, 41, 30}, {201, 50}, "click", {20, 130, 201, 50});
+        row("button, past the left edge", false, {0, 0, 40, 30}, {300, 50}, "click", {-130, 30, 300, 50});
+        row("button, past the bottom right", false, {760, 560, 40, 30}, {200, 100}, "click", {680, 590, 200, 100});
     }
     void popupIsPlaced()
     {
@@ -107,12 +102,7 @@ private slots:
         host.popup()->hide();
     }
 
-    void keysAndPressesClose_data()
-    {
-        QTest::addColumn<bool>("combo");
-        QTest::newRow("combo box") << true;
-        QTest::newRow("button") << false;
-    }
+    void keysAndPressesClose_data() { ownerKinds(); }
     void keysAndPressesClose()
     {
         QFETCH(bool, combo);
@@ -166,12 +156,8 @@ private slots:
 
     void comboPopupOfAnotherWidgetStaysOpen()
     {
-        QWidget window;
-        window.setWindowFlags(Qt::FramelessWindowHint);
-        window.setGeometry(QGuiApplication::primaryScreen()->geometry());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* const popup = new ZtComboBoxPopupContainer(&window);
+        Host host(true, comboRect);
+        auto* const popup = new ZtComboBoxPopupContainer(&host.window);
         popup->setGeometry(100, 100, 200, 150);
         popup->show();
         QCOMPARE(QApplication::activePopupWidget(), popup);
@@ -185,16 +171,11 @@ private slots:
         popup->hide();
     }
 
-    void contentIsReplaced_data()
-    {
-        QTest::addColumn<bool>("combo");
-        QTest::addColumn<QRect>("expected");
-        QTest::newRow("combo box") << true << QRect(100, 129, 200, 40);
-        QTest::newRow("button") << false << QRect(45, 130, 150, 40);
-    }
+    void contentIsReplaced_data() { ownerKinds(); }
     void contentIsReplaced()
     {
         QFETCH(bool, combo);
+        const QRect expected = combo ? QRect(100, 129, 200, 40) : QRect(45, 130, 150, 40);
         Host host(combo, combo ? comboRect : buttonRect);
         host.setContent(nullptr);
         host.setContent(host.content);          // the same one again stays
@@ -205,7 +186,7 @@ private slots:
         QVERIFY(!host.content);
         host.open();
         QWidget* const popup = host.popup();
-        QTEST(popup->geometry(), "expected");
+        QCOMPARE(popup->geometry(), expected);
         QVERIFY(popup == next || popup->isAncestorOf(next));
         if (combo) {
             ZtCustomComboBox bare(&host.window);
@@ -215,7 +196,7 @@ private slots:
             // Deleted while open, the content leaves an empty pop-up of the same size in its place.
             delete next;
             QVERIFY(popup->isVisible());
-            QTEST(popup->geometry(), "expected");
+            QCOMPARE(popup->geometry(), expected);
             const QList<QWidget*> children = popup->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
             QCOMPARE(children.size(), 1);
             QTRY_COMPARE(children.first()->geometry(), popup->rect());
@@ -223,6 +204,14 @@ private slots:
         const QPointer<QWidget> open = popup;
         delete host.owner;          // deleted while open, the owner takes its pop-up along
         QVERIFY(!open);
+    }
+
+private:
+    static void ownerKinds()
+    {
+        QTest::addColumn<bool>("combo");
+        QTest::newRow("combo box") << true;
+        QTest::newRow("button") << false;
     }
 };
 

@@ -31,14 +31,6 @@ std::unique_ptr<ZtTVWallOperateWnd> withScreen(int mode)
     return op;
 }
 
-/// The widget a real pointer at `pos` of the facade would reach, and the position there.
-QPair<QWidget*, QPoint> under(QWidget* top, const QPoint& pos)
-{
-    QWidget* target = top->childAt(pos);
-    target = target ? target : top;
-    return {target, target->mapFrom(top, pos)};
-}
-
 // What is wrong with the facade, if anything.
 QString problemIn(ZtTVWallOperateWnd* op)
 {
@@ -75,10 +67,11 @@ struct Opaque
     bool operator==(const Opaque& other) const { return value == other.value; }
 };
 
-/// Two screens on a 3 x 4 grid; the second carries three windows whose stacking differs from
-/// their opening order, one with its volume on, one not free.
+/// The scene wall, two screens on a 3 x 4 grid; the second carries three windows whose stacking
+/// differs from their opening order, one with its volume on, one not free.
 void furnish(ZtTVWallOperateWnd& op)
 {
+    op.SetShowMode(0);
     op.SetTVWallGridCount(3, 4);
     op.AddScreen(StructScaleRect(0, 0, 0.5, 1.0 / 3), QVariant(11));
     op.AddScreen(StructScaleRect(0.5, 0, 1, 1), QVariant(QStringLiteral("east")));
@@ -117,11 +110,7 @@ class tst_OperateWnd : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        useSkin();
-        KitraTest::failOnUnexpectedWarnings();
-    }
+    void initTestCase() { useSkin(); KitraTest::failOnUnexpectedWarnings(); }
 
     // Without a wall (before any mode, or in mode 5) every call fails alike and changes nothing;
     // with one, the same calls answer each wall's way: z-values, selection flags, locks, colours. A
@@ -253,10 +242,9 @@ private slots:
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("host");      // 0: listens, 1: deletes the facade, 2: switches its mode
-        for (int mode : {0, 1}) {
+        for (int mode : {0, 1})
             for (int host : {0, 1, 2})
                 QTest::addRow("mode %d, host %d", mode, host) << mode << host;
-        }
     }
     void relayedSignalsReachTheHost()
     {
@@ -276,15 +264,16 @@ private slots:
             else if (host == 2)
                 op->SetShowMode(1 - mode);
         });
-        const auto start = under(op.get(), QPoint(200, 150));
-        const QPointer<QWidget> target(start.first);
-        KitraTest::press(target, start.second);
-        for (const QPoint& to : {start.second + QPoint(100, 75), start.second + QPoint(200, 150)}) {
+        // The widget a real pointer at (200, 150) of the facade reaches, and the position there.
+        const QPointer<QWidget> target(op->childAt(200, 150) ? op->childAt(200, 150) : op.get());
+        const QPoint start = target->mapFrom(op.get(), QPoint(200, 150));
+        KitraTest::press(target, start);
+        for (const QPoint& to : {start + QPoint(100, 75), start + QPoint(200, 150)}) {
             if (target)
                 KitraTest::move(target, to);
         }
         if (target)
-            KitraTest::release(target, start.second + QPoint(200, 150));
+            KitraTest::release(target, start + QPoint(200, 150));
         QCOMPARE(alive.isNull(), host == 1);
         QCOMPARE(calls(selected), (Calls{{0}}));
         if (host == 0) {
@@ -342,7 +331,6 @@ private slots:
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<QString>("warning");
         ZtTVWallOperateWnd scene;
-        scene.SetShowMode(0);
         furnish(scene);
         const QByteArray good = scene.GetLayout().toJson();
         QTest::newRow("malformed JSON") << good.left(good.size() / 2) << "malformed JSON";
@@ -364,7 +352,6 @@ private slots:
         QFETCH(QByteArray, json);
         QFETCH(QString, warning);
         ZtTVWallOperateWnd op;
-        op.SetShowMode(0);
         furnish(op);
         const ZtTVWallLayout before = op.GetLayout();
         QTest::ignoreMessage(QtWarningMsg,

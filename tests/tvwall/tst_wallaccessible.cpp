@@ -8,7 +8,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QMap>
-#include <algorithm>
+#include <QRegularExpression>
 
 using namespace ZtGUI;
 using namespace SceneWallTest;
@@ -42,12 +42,7 @@ Found walkFrom(QWidget* wall, int depth)
 /// The screens' and windows' names only: what an assistive tool would list.
 QStringList itemNames(const Found& found)
 {
-    QStringList names;
-    for (const QString& name : found.keys()) {
-        if (name.startsWith(QLatin1String("Screen ")) || name.startsWith(QLatin1String("Window ")))
-            names << name;
-    }
-    return names;
+    return QStringList(found.keys()).filter(QRegularExpression(QStringLiteral("^(Screen|Window) ")));
 }
 
 /// Whether two rectangles agree within a pixel on each side (fractions are rounded to pixels).
@@ -92,8 +87,6 @@ struct DisplayWall
 {
     DisplayWall()
     {
-        QString version = QStringLiteral("DustyBlue");
-        SetSkinVersion(version);
         wall.SetTVWallGridCount(2, 2);
         wall.AddScreen(rect(0, 0, 0.5, 0.5), QVariant(0));
         wall.AddScreen(rect(0, 0.5, 1, 1), QVariant(1));
@@ -117,16 +110,9 @@ struct DisplayWall
 };
 
 /// What an assistive tool heard: each event and the name of its item at that moment.
-QStringList& heard()
-{
-    static QStringList events;
-    return events;
-}
+QStringList heardEvents;
 
-void hear(QAccessibleEvent* event)
-{
-    heard() << KitraTest::describeEvent(event);
-}
+void hear(QAccessibleEvent* event) { heardEvents << KitraTest::describeEvent(event); }
 
 } // namespace
 
@@ -135,70 +121,68 @@ class tst_WallAccessible : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        KitraTest::failOnUnexpectedWarnings();
-        useSkin();
-    }
+    void initTestCase() { KitraTest::failOnUnexpectedWarnings(); useSkin(); }
 
     // Rows: name, rectangle (fractions of the parent: the wall for a screen, the screen for a
-    // window), screen number (-1 for a screen), selected, locked.
+    // window), screen number (-1 for a screen), selected, locked; on either wall.
     void namesRectanglesAndStates_data()
     {
+        QTest::addColumn<bool>("display");
         QTest::addColumn<QString>("name");
         QTest::addColumn<StructScaleRect>("scale");
         QTest::addColumn<int>("onScreen");
         QTest::addColumn<bool>("selected");
         QTest::addColumn<bool>("locked");
-        QTest::newRow("screen 1") << "Screen 1" << rect(0, 0, 0.5, 1) << -1 << false << false;
-        QTest::newRow("screen 2") << "Screen 2" << rect(0.5, 0, 1, 1) << -1 << true << false;
-        QTest::newRow("untitled") << "Window 1 on screen 1" << rect(0.5, 0.5, 1, 1) << 0 << false << false;
-        QTest::newRow("titled") << "Window 1 on screen 2: Gate east" << rect(0, 0, 0.5, 0.5) << 1 << false << false;
-        QTest::newRow("selected") << "Window 2 on screen 2" << rect(0.5, 0.5, 1, 1) << 1 << true << false;
-        QTest::newRow("locked") << "Window 3 on screen 2: Lobby" << rect(0.25, 0.25, 0.75, 0.75) << 1 << false << true;
+        for (bool d : {false, true}) {
+            const auto row = [d](const char* tag, const char* name, StructScaleRect r, int s, bool sel, bool lk) {
+                QTest::addRow("%s %s", d ? "display" : "scene", tag) << d << QString(name) << r << s << sel << lk;
+            };
+            row("screen 1", "Screen 1", rect(0, 0, 0.5, 1), -1, false, false);
+            row("screen 2", "Screen 2", rect(0.5, 0, 1, 1), -1, true, false);
+            row("untitled", "Window 1 on screen 1", rect(0.5, 0.5, 1, 1), 0, false, false);
+            row("titled", "Window 1 on screen 2: Gate east", rect(0, 0, 0.5, 0.5), 1, false, false);
+            row("selected", "Window 2 on screen 2", rect(0.5, 0.5, 1, 1), 1, true, false);
+            row("locked", "Window 3 on screen 2: Lobby", rect(0.25, 0.25, 0.75, 0.75), 1, false, true);
+        }
     }
-
     void namesRectanglesAndStates()
     {
+        QFETCH(bool, display);
         QFETCH(QString, name);
         QFETCH(StructScaleRect, scale);
         QFETCH(int, onScreen);
         QFETCH(bool, selected);
         QFETCH(bool, locked);
-        Wall wall(2, 2, QSize(800, 400));
-        furnishScene(wall);
-        const Found found = walkFrom(wall.get(), 2);
+        std::unique_ptr<Wall> scene;
+        std::unique_ptr<DisplayWall> host;
+        QRect expected;
+        if (display) {      // screens: 1 the top-left quarter, 2 the bottom half
+            host = std::make_unique<DisplayWall>();
+            const StructScaleRect place = name == "Screen 1" ? rect(0, 0, 0.5, 0.5) : rect(0, 0.5, 1, 1);
+            const QWidget* viewport = host->screen(qMax(onScreen, 0))->viewport();
+            expected = onScreen < 0 ? globalOf(&host->wall, host->wall.rect(), place)
+                                    : globalOf(viewport, viewport->rect(), scale);
+        } else {
+            scene = std::make_unique<Wall>(2, 2, QSize(800, 400));
+            furnishScene(*scene);
+            const QRect parent = onScreen < 0 ? QRect(0, 0, 800, 400) : QRect(onScreen * 400, 0, 400, 400);
+            expected = globalOf(scene->viewport(), parent, scale);
+        }
+        QWidget* const top = display ? static_cast<QWidget*>(&host->wall) : scene->get();
+        const Found found = walkFrom(top, display ? 3 : 2);
         QCOMPARE(itemNames(found).size(), 6);
         QAccessibleInterface* item = found.value(name);
         QVERIFY2(item, qPrintable(itemNames(found).join(QLatin1String(" | "))));
 
         QCOMPARE(item->role(), onScreen < 0 ? QAccessible::Grouping : QAccessible::Window);
-        const QRect parent = onScreen < 0 ? QRect(0, 0, 800, 400) : QRect(onScreen * 400, 0, 400, 400);
-        const QRect expected = globalOf(wall.viewport(), parent, scale);
         QVERIFY2(near(item->rect(), expected), qPrintable(show(item->rect()) + " != " + show(expected)));
         QCOMPARE(bool(item->state().selected), selected);
         QCOMPARE(bool(item->state().readOnly), locked);
         QVERIFY(item->state().selectable);
-        QCOMPARE(found.value(QStringLiteral("TV wall"), nullptr), nullptr);     // the wall is the root
-        QCOMPARE(QAccessible::queryAccessibleInterface(wall.get())->text(QAccessible::Name), QStringLiteral("TV wall"));
-    }
-
-    // A window's description tells its rectangle; the point in its middle leads from the wall to it.
-    void descriptionAndHitTest()
-    {
-        Wall wall(2, 2, QSize(800, 400));
-        furnishScene(wall);
-        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(wall.get());
-        const Found found = walkFrom(wall.get(), 2);
-        QAccessibleInterface* lobby = found.value(QStringLiteral("Window 3 on screen 2: Lobby"));
-        QVERIFY(lobby);
-        QCOMPARE(lobby->text(QAccessible::Description),
-                 QStringLiteral("Left 0.250, top 0.250, right 0.750, bottom 0.750"));
-        const QPoint middle = lobby->rect().center();
-        QAccessibleInterface* screen = root->childAt(middle.x(), middle.y());
-        QVERIFY(screen);
-        QCOMPARE(screen->text(QAccessible::Name), QStringLiteral("Screen 2"));
-        QCOMPARE(screen->childAt(middle.x(), middle.y()), lobby);      // opened last: in front
+        if (!display) {     // the scene wall is the root
+            QCOMPARE(found.value(QStringLiteral("TV wall"), nullptr), nullptr);
+            QCOMPARE(QAccessible::queryAccessibleInterface(top)->text(QAccessible::Name), QStringLiteral("TV wall"));
+        }
     }
 
     // After the host deletes a window, the next walk shows the later windows renumbered.
@@ -206,20 +190,19 @@ private slots:
     {
         Wall wall(2, 2, QSize(800, 400));
         furnishScene(wall);
-        QCOMPARE(itemNames(walkFrom(wall.get(), 2)).size(), 6);
         QVERIFY(wall->DeleteWindow(1, 0));
-        const QStringList names = itemNames(walkFrom(wall.get(), 2));
-        QCOMPARE(names, QStringList({"Screen 1", "Screen 2", "Window 1 on screen 1", "Window 1 on screen 2",
-                                     "Window 2 on screen 2: Lobby"}));
         const Found found = walkFrom(wall.get(), 2);
+        QCOMPARE(itemNames(found), QStringList({"Screen 1", "Screen 2", "Window 1 on screen 1", "Window 1 on screen 2",
+                                                "Window 2 on screen 2: Lobby"}));
         QVERIFY(found.value(QStringLiteral("Window 1 on screen 2"))->state().selected);
         wall->DeleteAllWindows();
         QCOMPARE(itemNames(walkFrom(wall.get(), 2)), QStringList({"Screen 1", "Screen 2"}));
     }
 
+    // A window's description tells its rectangle; the point in its middle leads from the wall to it.
     // The painted title buttons of a free window are push buttons with names, placed on its bar;
     // a locked window shows none.
-    void titleButtonsOfTheSceneWall()
+    void descriptionHitTestAndTitleButtons()
     {
         Wall wall(2, 2, QSize(800, 400));
         furnishScene(wall);
@@ -227,6 +210,14 @@ private slots:
         QAccessibleInterface* gate = found.value(QStringLiteral("Window 1 on screen 2: Gate east"));
         QAccessibleInterface* lobby = found.value(QStringLiteral("Window 3 on screen 2: Lobby"));
         QVERIFY(gate && lobby);
+        QCOMPARE(lobby->text(QAccessible::Description),
+                 QStringLiteral("Left 0.250, top 0.250, right 0.750, bottom 0.750"));
+        const QPoint middle = lobby->rect().center();
+        QAccessibleInterface* root = QAccessible::queryAccessibleInterface(wall.get());
+        QAccessibleInterface* screen = root->childAt(middle.x(), middle.y());
+        QVERIFY(screen);
+        QCOMPARE(screen->text(QAccessible::Name), QStringLiteral("Screen 2"));
+        QCOMPARE(screen->childAt(middle.x(), middle.y()), lobby);      // opened last: in front
         QStringList names;
         for (int i = 0; i < gate->childCount(); ++i) {
             QAccessibleInterface* button = gate->child(i);
@@ -266,8 +257,6 @@ private slots:
         QTest::newRow("tab") << "tab" << int(QAccessible::Focus) << "Window 3 on screen 2: Lobby";
     }
 
-    // What the operator and the host do reaches assistive tools as events about the right item,
-    // named as it stands when the event is sent (a deleted window before it goes).
     void changesAreAnnounced()
     {
         QFETCH(QString, action);
@@ -277,7 +266,7 @@ private slots:
         Wall wall(2, 2, QSize(800, 400));
         furnishScene(wall);
         wall->setFocus();
-        ::heard().clear();
+        heardEvents.clear();
         const QMap<QString, std::function<void()>> actions{
             {"click", [&] { KitraTest::click(wall.viewport(), wall.bodyOf(0, 0)); }},
             {"drag", [&] { KitraTest::drag(wall.viewport(), wall.bodyOf(0, 0), wall.bodyOf(0, 0) - QPoint(30, 20)); }},
@@ -290,33 +279,8 @@ private slots:
             {"add screen", [&] { wall.addScreen(rect(0, 0, 0.25, 0.25)); }},
             {"tab", [&] { QTest::keyClick(wall.get(), Qt::Key_Tab); }}};
         actions.value(action)();
-        QVERIFY2(::heard().contains(QStringLiteral("%1 %2").arg(type).arg(heard)), qPrintable(::heard().join(" | ")));
-    }
-
-    void displayWallNamesRectanglesAndStates_data() { namesRectanglesAndStates_data(); }
-
-    void displayWallNamesRectanglesAndStates()
-    {
-        QFETCH(QString, name);
-        QFETCH(StructScaleRect, scale);
-        QFETCH(int, onScreen);
-        QFETCH(bool, selected);
-        QFETCH(bool, locked);
-        DisplayWall host;
-        const Found found = walkFrom(&host.wall, 3);
-        QAccessibleInterface* item = found.value(name);
-        QVERIFY2(item, qPrintable(itemNames(found).join(QLatin1String(" | "))));
-        QCOMPARE(itemNames(found).size(), 6);
-
-        QCOMPARE(item->role(), onScreen < 0 ? QAccessible::Grouping : QAccessible::Window);
-        // Screens of the display wall: 1 the top-left quarter, 2 the bottom half.
-        const StructScaleRect place = name == QLatin1String("Screen 1") ? rect(0, 0, 0.5, 0.5) : rect(0, 0.5, 1, 1);
-        const QWidget* viewport = host.screen(qMax(onScreen, 0))->viewport();
-        const QRect expected = onScreen < 0 ? globalOf(&host.wall, host.wall.rect(), place)
-                                            : globalOf(viewport, viewport->rect(), scale);
-        QVERIFY2(near(item->rect(), expected), qPrintable(show(item->rect()) + " != " + show(expected)));
-        QCOMPARE(bool(item->state().selected), selected);
-        QCOMPARE(bool(item->state().readOnly), locked);
+        const QString expected = QStringLiteral("%1 %2").arg(type).arg(heard);
+        QVERIFY2(heardEvents.contains(expected), qPrintable(heardEvents.join(" | ")));
     }
 
     // Deleting a window renumbers the later ones; a new content text renames its window.

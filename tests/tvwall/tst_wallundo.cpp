@@ -256,9 +256,7 @@ private slots:
 
     void randomGesturesUndoToTheStart()
     {
-        const quint32 seed = 24024;
-        qInfo("seed %u", seed);
-        QRandomGenerator random(seed);
+        QRandomGenerator random(24024);     // a fixed seed: a failure repeats
         FocusedWall wall({rect(0.1, 0.1, 0.4, 0.5), rect(0.3, 0.25, 0.6, 0.6), rect(0.5, 0.4, 0.8, 0.7)});
         wall.addScreen(rect(0.5, 0, 1, 0.5));
         for (int i = 0; i < 3; ++i)

@@ -33,25 +33,20 @@ QList<ZtGUI::MovableSub*> shownTexts(ZtTVWallDisplayScreen* screen)
     return shown;
 }
 
+QtMessageHandler g_previousHandler = nullptr;
+
 // While alive, swallows Qt's complaint about a font size below 1, which a text sized to nothing
 // or a zero scale leads to; every other message still reaches the test's handler.
-class QtFontSizeTolerated
+struct QtFontSizeTolerated
 {
-public:
-    QtFontSizeTolerated() { previous() = qInstallMessageHandler(filter); }
-    ~QtFontSizeTolerated() { qInstallMessageHandler(previous()); }
-
-private:
-    static QtMessageHandler& previous()
+    QtFontSizeTolerated()
     {
-        static QtMessageHandler handler = nullptr;
-        return handler;
+        g_previousHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& at, const QString& m) {
+            if (!m.startsWith(QLatin1String("QFont::setPixelSize: Pixel size <= 0")))
+                g_previousHandler(type, at, m);
+        });
     }
-    static void filter(QtMsgType type, const QMessageLogContext& context, const QString& message)
-    {
-        if (!message.startsWith(QLatin1String("QFont::setPixelSize: Pixel size <= 0")))
-            previous()(type, context, message);
-    }
+    ~QtFontSizeTolerated() { qInstallMessageHandler(g_previousHandler); }
 };
 
 // A drag between two points of `w`, in its own pixels when it starts, for widgets that move with it.
@@ -311,59 +306,43 @@ private slots:
 
     // A second list updates the texts in place: fewer or unshown records hide theirs, and a new
     // font name or colour alone still reaches the text that stays. Bold, once set, stays; making a
-    // text bold keeps its family.
-    void osdTextsFollowTheNextList_data()
-    {
-        QTest::addColumn<QString>("change");
-        QTest::addColumn<int>("shown");
-        QTest::addColumn<QByteArray>("firstFont");
-        QTest::addColumn<QByteArray>("nextFont");
-        QTest::addColumn<QString>("family");      // chosen by the skin through the object name
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("bold");
-        const QByteArray kai("simKai"), hei("simHei");
-        QTest::newRow("fewer") << "fewer" << 1 << kai << kai << "KaiTi" << "KaiStyle" << false;
-        QTest::newRow("one not shown") << "unshown" << 2 << kai << kai << "KaiTi" << "KaiStyle" << false;
-        QTest::newRow("font name only") << "" << 3 << kai << QByteArray("simSun") << "SimSun" << "SongStyle" << false;
-        QTest::newRow("colour only") << "colour" << 3 << kai << kai << "KaiTi" << "KaiStyle" << false;
-        QTest::newRow("bold keeps the family") << "" << 3 << kai << hei << "KaiTi" << "KaiStyle" << true;
-        QTest::newRow("bold stays") << "" << 3 << hei << kai << "KaiTi" << "KaiStyle" << true;
-    }
+    // text bold keeps its family (chosen by the skin through the object name).
     void osdTextsFollowTheNextList()
     {
-        QFETCH(QString, change);
-        QFETCH(int, shown);
-        QFETCH(QByteArray, firstFont);
-        QFETCH(QByteArray, nextFont);
-        QFETCH(QString, family);
-        QFETCH(QString, name);
-        QFETCH(bool, bold);
-        DisplayWallHost host;
-        std::vector<ZtGUI::StructOSDInfo> list{osdRecord(0, 0, 4096, 2048), osdRecord(0, 4096, 4096, 6144),
-                                               osdRecord(4096, 0, 8192, 2048)};
-        list[0].strFontName = firstFont.toStdString();
-        host.wall->SetScreenOSDInfo(0, list);
-        QCOMPARE(shownTexts(host.screen(0)).size(), 3);
-        list[0].strFontName = nextFont.toStdString();
-        if (change == "fewer")
-            list.resize(1);
-        else if (change == "unshown")
-            list[1].bShow = false;
-        else if (change == "colour")
-            list[0].struBackColor = {0, 200, 0, 0};
-        list[0].strText = "Next";
-        host.wall->SetScreenOSDInfo(0, list);
-        QCOMPARE(shownTexts(host.screen(0)).size(), shown);
-        QLabel* label = nullptr;     // the first text's, at the top-left corner
-        for (ZtGUI::MovableSub* sub : shownTexts(host.screen(0)))
-            label = sub->pos().isNull() ? qobject_cast<QLabel*>(sub->widget()) : label;
-        QVERIFY(label);
-        QCOMPARE(label->text(), QStringLiteral("Next"));
-        QCOMPARE(label->font().family(), family);
-        QCOMPARE(label->objectName(), name);
-        QCOMPARE(label->font().bold(), bold);
-        const QColor back(list[0].struBackColor.iRed, list[0].struBackColor.iGreen, list[0].struBackColor.iBlue);
-        QCOMPARE(label->grab().toImage().pixelColor(label->width() - 3, label->height() - 3), back);
+        struct Case { QString change; int shown; const char *firstFont, *nextFont; QString family, name; bool bold; };
+        for (const Case& c : {Case{"fewer", 1, "simKai", "simKai", "KaiTi", "KaiStyle", false},
+                              Case{"unshown", 2, "simKai", "simKai", "KaiTi", "KaiStyle", false},
+                              Case{"", 3, "simKai", "simSun", "SimSun", "SongStyle", false},
+                              Case{"colour", 3, "simKai", "simKai", "KaiTi", "KaiStyle", false},
+                              Case{"", 3, "simKai", "simHei", "KaiTi", "KaiStyle", true},
+                              Case{"", 3, "simHei", "simKai", "KaiTi", "KaiStyle", true}}) {
+            DisplayWallHost host;
+            std::vector<ZtGUI::StructOSDInfo> list{osdRecord(0, 0, 4096, 2048), osdRecord(0, 4096, 4096, 6144),
+                                                   osdRecord(4096, 0, 8192, 2048)};
+            list[0].strFontName = c.firstFont;
+            host.wall->SetScreenOSDInfo(0, list);
+            QCOMPARE(shownTexts(host.screen(0)).size(), 3);
+            list[0].strFontName = c.nextFont;
+            if (c.change == "fewer")
+                list.resize(1);
+            else if (c.change == "unshown")
+                list[1].bShow = false;
+            else if (c.change == "colour")
+                list[0].struBackColor = {0, 200, 0, 0};
+            list[0].strText = "Next";
+            host.wall->SetScreenOSDInfo(0, list);
+            QCOMPARE(shownTexts(host.screen(0)).size(), c.shown);
+            QLabel* label = nullptr;     // the first text's, at the top-left corner
+            for (ZtGUI::MovableSub* sub : shownTexts(host.screen(0)))
+                label = sub->pos().isNull() ? qobject_cast<QLabel*>(sub->widget()) : label;
+            QVERIFY(label);
+            QCOMPARE(label->text(), QStringLiteral("Next"));
+            QCOMPARE(label->font().family(), c.family);
+            QCOMPARE(label->objectName(), c.name);
+            QCOMPARE(label->font().bold(), c.bold);
+            const QColor back(list[0].struBackColor.iRed, list[0].struBackColor.iGreen, list[0].struBackColor.iBlue);
+            QCOMPARE(label->grab().toImage().pixelColor(label->width() - 3, label->height() - 3), back);
+        }
     }
 
     // Eight texts kept silently and traced; buttons report once; a right click reports with a background only.

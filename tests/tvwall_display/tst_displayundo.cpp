@@ -137,40 +137,30 @@ private slots:
 
     // On screens wider or taller than a thousand pixels each arrow still moves the window by
     // exactly one pixel, reports once where it now stands, and fifty steps back return it exactly.
-    void arrowStepsArePixelExactOnLargeScreens_data()
-    {
-        QTest::addColumn<QSize>("wallSize");      // screen 2 is its bottom half
-        QTest::addColumn<int>("forth");
-        QTest::addColumn<int>("back");
-        QTest::newRow("1920 x 1080, right and left") << QSize(1920, 2160) << int(Qt::Key_Right) << int(Qt::Key_Left);
-        QTest::newRow("2560 x 1440, down and up") << QSize(2560, 2880) << int(Qt::Key_Down) << int(Qt::Key_Up);
-    }
     void arrowStepsArePixelExactOnLargeScreens()
     {
-        QFETCH(QSize, wallSize);
-        QFETCH(int, forth);
-        QFETCH(int, back);
-        wall()->resize(wallSize);
-        select({0});
-        ZtTVWallDisplayWindow* w = m_host->window(kScreen, 0);
-        const QSize area = m_host->viewport(kScreen)->size();
-        QVERIFY(qMax(area.width(), area.height()) > 1000);
-        const QRect start = w->geometry();
-        QSignalSpy geo(wall(), &ZtTVWallDisplayWnd::SignalWindowGeoChanged);
-        for (int press = 0; press < 100; ++press) {
-            const int key = press < 50 ? forth : back;
-            const QRect before = w->geometry();
-            geo.clear();
-            QTest::keyClick(wall(), Qt::Key(key));
-            const QPoint step(key == Qt::Key_Right ? 1 : key == Qt::Key_Left ? -1 : 0,
-                              key == Qt::Key_Down ? 1 : key == Qt::Key_Up ? -1 : 0);
-            QCOMPARE(w->geometry(), before.translated(step));
-            QCOMPARE(flat(geo), Rows{scales().at(0)});
-            // The reported place is the one on the screen, well within a pixel.
-            const StructScaleRect r = qvariant_cast<StructScaleRect>(geo.at(0).at(2));
-            QVERIFY(qAbs(r.dLeft * area.width() - w->x()) < 0.01 && qAbs(r.dTop * area.height() - w->y()) < 0.01);
+        struct Case { QSize wall; Qt::Key forth, back; QPoint step; };      // screen 2 is the wall's bottom half
+        for (const Case& c : {Case{{1920, 2160}, Qt::Key_Right, Qt::Key_Left, {1, 0}},
+                              Case{{2560, 2880}, Qt::Key_Down, Qt::Key_Up, {0, 1}}}) {
+            wall()->resize(c.wall);
+            select({0});
+            ZtTVWallDisplayWindow* w = m_host->window(kScreen, 0);
+            const QSize area = m_host->viewport(kScreen)->size();
+            QVERIFY(qMax(area.width(), area.height()) > 1000);
+            const QRect start = w->geometry();
+            QSignalSpy geo(wall(), &ZtTVWallDisplayWnd::SignalWindowGeoChanged);
+            for (int press = 0; press < 100; ++press) {
+                const QRect before = w->geometry();
+                geo.clear();
+                QTest::keyClick(wall(), press < 50 ? c.forth : c.back);
+                QCOMPARE(w->geometry(), before.translated(press < 50 ? c.step : -c.step));
+                QCOMPARE(flat(geo), Rows{scales().at(0)});
+                // The reported place is the one on the screen, well within a pixel.
+                const StructScaleRect r = qvariant_cast<StructScaleRect>(geo.at(0).at(2));
+                QVERIFY(qAbs(r.dLeft * area.width() - w->x()) < 0.01 && qAbs(r.dTop * area.height() - w->y()) < 0.01);
+            }
+            QCOMPARE(w->geometry(), start);
         }
-        QCOMPARE(w->geometry(), start);
     }
 
     void gesturesUndoAndRedo_data()

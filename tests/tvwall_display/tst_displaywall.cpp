@@ -84,8 +84,7 @@ private slots:
         ZtTVWallDisplayWnd* wall = host.wall.get();
         host.open(0, QRect(10, 10, 100, 80));
         for (const QPoint& bad : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
-            const int s = bad.x();
-            const int w = bad.y();
+            const int s = bad.x(), w = bad.y();
             StructScaleRect scale(0.1, 0.2, 0.3, 0.4);
             wall->SetWindowLockBtn(s, w, true);
             wall->SetWindowVolumeBtn(s, w, true);
@@ -147,8 +146,7 @@ private slots:
         QCOMPARE(windows.count(), 2);
         QVERIFY(wall->GetSelectedWindowIndexs().isEmpty());
         // Drops and menus report where they land; the host takes a drag where it is offered.
-        QList<int> screenEvents;
-        QList<int> windowEvents;
+        QList<int> screenEvents, windowEvents;
         connect(wall, &ZtTVWallDisplayWnd::SignalScreenEvent, [&screenEvents](int s, QEvent* e) {
             screenEvents << s << e->type();
             static_cast<QDropEvent*>(e)->acceptProposedAction();

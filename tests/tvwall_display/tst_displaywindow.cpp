@@ -179,7 +179,6 @@ private slots:
             QVERIFY(sameScale(host.window->GetScale(), normal));
             QCOMPARE(host.window->geometry(), QRect(100, 100, 300, 200));
             QCOMPARE(max->toolTip(), QStringLiteral("Max"));
-            QVERIFY(host.noticeTexts().isEmpty());
             host.window->SetLockBtn(true);
             QSignalSpy geo(host.window.data(), &W::SignalGeoChanged);
             clickOn(max);
@@ -218,9 +217,7 @@ private slots:
         QSignalSpy ptz(host.window.data(), &W::SignalPTZEvent);
         QList<QVariantList> expected;
         for (int code = 0; code < names.size(); ++code) {
-            QPushButton* button = ptzControl(names.at(code));
-            QVERIFY2(button, qPrintable(names.at(code)));
-            KitraTest::click(button, button->rect().center());
+            clickOn(ptzControl(names.at(code)));
             expected << QVariantList{code, 1, false} << QVariantList{code, 1, true};
         }
         QCOMPARE(calls(ptz), expected);
@@ -315,30 +312,25 @@ private slots:
 
     // On the wall, under its style sheet, a selected window's title is written in white: the
     // wall's own title, or a host's title given to a window opened untitled.
-    void titleIsWhiteOnTheWall_data()
-    {
-        QTest::addColumn<bool>("wallTitles");
-        QTest::newRow("titled by the wall") << true;
-        QTest::newRow("titled by the host") << false;
-    }
     void titleIsWhiteOnTheWall()
     {
-        QFETCH(bool, wallTitles);
-        DisplayWallHost host;
-        host.wall->SetWindowTitleShow(wallTitles);
-        host.open(0, QRect(20, 20, 300, 200));
-        if (!wallTitles)
-            host.window(0, 0)->SetTitle("Cam");
-        host.window(0, 0)->SetSelected(true);
-        auto* title = host.window(0, 0)->findChild<QLabel*>("pTitleLabel");
-        QVERIFY(title && title->isVisible());
-        const QImage image = title->grab().toImage();
-        int brightest = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                brightest = qMax(brightest, qGray(image.pixel(x, y)));
+        for (const bool wallTitles : {true, false}) {
+            DisplayWallHost host;
+            host.wall->SetWindowTitleShow(wallTitles);
+            host.open(0, QRect(20, 20, 300, 200));
+            if (!wallTitles)
+                host.window(0, 0)->SetTitle("Cam");
+            host.window(0, 0)->SetSelected(true);
+            auto* title = host.window(0, 0)->findChild<QLabel*>("pTitleLabel");
+            QVERIFY(title && title->isVisible());
+            const QImage image = title->grab().toImage();
+            int brightest = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x)
+                    brightest = qMax(brightest, qGray(image.pixel(x, y)));
+            }
+            QVERIFY2(brightest > 250, qPrintable(QString::number(brightest)));
         }
-        QVERIFY2(brightest > 250, qPrintable(QString::number(brightest)));
     }
 
     // Skin sets the background, selection the edge and grip; content text only without video.
@@ -362,16 +354,14 @@ private slots:
             QCOMPARE(middle(), image.copy(100, 90, 100, 20));
         }
         // Under 61 pixels wide the text is a fiftieth of the height (8 points), else a twelfth (40).
-        QList<int> heights;
-        for (int width : {60, 61}) {
+        for (const int width : {60, 61}) {
             DisplayWindowHost host(QRect(), false);
             host.place(QRect(0, 0, width, 480));
             host.window->SetContentText(QStringLiteral("W"));
             const QImage image = host.window->grab().toImage();
-            heights << inkBounds(image.copy(2, 2, width - 4, 476), qRgb(41, 41, 41)).height();
+            const int height = inkBounds(image.copy(2, 2, width - 4, 476), qRgb(41, 41, 41)).height();
+            QVERIFY2(height > 0 && (height <= 20) == (width < 61), qPrintable(QString::number(height)));
         }
-        QVERIFY(heights.at(0) > 0 && heights.at(0) <= 20);
-        QVERIFY(heights.at(1) > 20);
         // The rubber band is a white outline; the drawing area is filled in the skin's colours.
         struct Case { int kind; bool light; QList<QColor> edgesAndInside; };
         const QColor grey(76, 81, 87);
@@ -422,18 +412,16 @@ private slots:
             host.window->repaint();
             return g_refreshed;
         };
-        const auto byProperties = [video](Video::RefreshCallback callback, const QString& param) {
-            video->setProperty("refresh-callback", QVariant::fromValue(quint64(reinterpret_cast<quintptr>(callback))));
-            video->setProperty("refresh-callback-param", param);
-        };
         video->SetRefreshCallback(&onRefresh, "cam-8");
         QCOMPARE(repainted(), QStringList{"cam-8"});
-        byProperties(nullptr, "cam-9");
-        QCOMPARE(repainted(), QStringList());
-        byProperties(&onRefresh, "");
-        QCOMPARE(repainted(), QStringList());
-        byProperties(&onRefresh, "cam-7");
-        QCOMPARE(repainted(), QStringList{"cam-7"});
+        struct ByProperties { Video::RefreshCallback callback; QString param; QStringList heard; };
+        for (const ByProperties& p : {ByProperties{nullptr, "cam-9", {}}, ByProperties{&onRefresh, "", {}},
+                                      ByProperties{&onRefresh, "cam-7", {"cam-7"}}}) {
+            const quint64 callback = reinterpret_cast<quintptr>(p.callback);
+            video->setProperty("refresh-callback", QVariant::fromValue(callback));
+            video->setProperty("refresh-callback-param", p.param);
+            QCOMPARE(repainted(), p.heard);
+        }
         host.window->DeleteVideoWidget();      // nobody left to call back
         QCOMPARE(repainted(), QStringList());
     }
@@ -457,12 +445,10 @@ private slots:
         QCOMPARE(area.count(), 1);
         QVERIFY(!eye->IsCollapsed());
         QCOMPARE(eye->size(), QSize(208, 128));          // the map and its border
-        QCOMPARE(located.count(), 0);
         eye->SetViewportRect(0.25f, 0.25f, 0.5f, 0.5f);
         for (const QPoint& onMap : {QPoint(100, 60), QPoint(0, 0), QPoint(150, 60)})
             KitraTest::click(eye, onMap + QPoint(4, 4));     // 4 pixels of border
         QCOMPARE(calls(located), (QList<QVariantList>{{0.25f, 0.25f}, {-0.25f, -0.25f}, {0.5f, 0.25f}}));
-        QVERIFY(!eye->IsCollapsed());
         KitraTest::click(eye, QPoint(eye->width() - 3, eye->height() - 3));
         QCOMPARE(area.count(), 2);
         QVERIFY(eye->IsCollapsed());

@@ -89,17 +89,13 @@ QString describe(const QAccessibleInterface* box)
     return s.checked ? "checked" : s.checkStateMixed ? "mixed" : "unchecked";
 }
 
-QStringList& announced()
-{
-    static QStringList heard;
-    return heard;
-}
+QStringList announced;
 
 void hearBox(QAccessibleEvent* event)
 {
     const QAccessibleInterface* box = event->accessibleInterface();
     if (event->type() == QAccessible::StateChanged && box && box->role() == QAccessible::CheckBox)
-        announced() << "announced " + describe(box);
+        announced << "announced " + describe(box);
 }
 
 // Keeps the font of every item a widget draws.
@@ -182,16 +178,14 @@ private slots:
         QFETCH(QString, deleteFrom);
         Table t("20200");
         QStringList log;
-        connect(t.header, &ZtHeaderView::SignalHeadClicked, [&](Qt::CheckState state) {
-            log << QStringLiteral("head %1 over %2").arg(state).arg(t.rows());
-            if (deleteFrom == QLatin1String("head"))
+        const auto note = [&](const QString& line) {            // "head ..." or "state ..."
+            log << line;
+            if (line.startsWith(deleteFrom + ' '))
                 delete t.view;
-        });
-        connect(t.header, &ZtHeaderView::SignalCheckStateChanged, [&](Qt::CheckState state) {
-            log << QStringLiteral("state %1").arg(state);
-            if (deleteFrom == QLatin1String("state"))
-                delete t.view;
-        });
+        };
+        connect(t.header, &ZtHeaderView::SignalHeadClicked,
+                [&](int state) { note(QStringLiteral("head %1 over %2").arg(state).arg(t.rows())); });
+        connect(t.header, &ZtHeaderView::SignalCheckStateChanged, [&](int state) { note(QString("state %1").arg(state)); });
         QSignalSpy sections(t.header, &QHeaderView::sectionClicked);
         for (const bool autoChange : {true, true, true, false}) {
             if (!t.view)
@@ -280,12 +274,12 @@ private slots:
         QStringList log{describe(box) + ' ' + box->text(QAccessible::Name)};
         connect(t.header, &ZtHeaderView::SignalHeadClicked, [&log](int state) { log << QString("head %1").arg(state); });
         connect(t.header, &ZtHeaderView::SignalCheckStateChanged, [&log](int state) { log << QString("state %1").arg(state); });
-        announced().clear();
+        announced.clear();
         {
             const KitraTest::AccessibilityOn listening(hearBox);
             box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         }
-        log.insert(2, announced().value(0));
+        log.insert(2, announced.value(0));
         QTEST(log << "rows " + t.rows(), "expected");
     }
 };

@@ -30,21 +30,18 @@ private slots:
         QWidget host;
         host.setStyleSheet(QStringLiteral("ZtGUI--ZtVerScrollBar { width: 23px; background: rgb(10, 200, 30); }"
                                           "ZtGUI--ZtHorScrollBar { height: 17px; }"));
-        auto* view = new ZtListView(&host);
-        auto* widget = new ZtListWidget(&host);
-        auto* plain = new QListWidget(&host);
-        auto* model = new QStringListModel(&host);
         QStringList rows;
         for (int i = 0; i < 100; ++i)
             rows << QStringLiteral("A long enough row to need horizontal scrolling %1").arg(i);
-        model->setStringList(rows);
-        view->setModel(model);
+        auto* view = new ZtListView(&host);
+        view->setModel(new QStringListModel(rows, &host));
+        auto* widget = new ZtListWidget(&host);
+        auto* plain = new QListWidget(&host);
+        auto* layout = new QHBoxLayout(&host);
+        for (QWidget* list : QList<QWidget*>{view, widget, plain})
+            layout->addWidget(list);
         widget->addItems(rows);
         plain->addItems(rows);
-        auto* layout = new QHBoxLayout(&host);
-        layout->addWidget(view);
-        layout->addWidget(widget);
-        layout->addWidget(plain);
         host.resize(600, 200);
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));

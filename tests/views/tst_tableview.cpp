@@ -21,15 +21,6 @@ QPixmap solid(const QColor& colour, int width)
     return pixmap;
 }
 
-QString writeSvg(const QString& path, const QColor& colour)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8'>"
-                                  "<rect width='8' height='8' fill='%1'/></svg>").arg(colour.name()).toUtf8());
-    return path;
-}
-
 // A host fills a plain map and wraps it.
 QVariant slotValue(const QVariantList& pictures, const QSize& size = {})
 {
@@ -281,8 +272,12 @@ private slots:
     void svgCellsDrawTheirFilesAtTheirSize()
     {
         QTemporaryDir folder;
-        const auto svg = [&folder](const char* name, const QColor& colour) {
-            return writeSvg(folder.filePath(name), colour);
+        const auto svg = [&folder](const char* name, const QColor& colour) {      // a square of one colour
+            QFile file(folder.filePath(name));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8'>"
+                                          "<rect width='8' height='8' fill='%1'/></svg>").arg(colour.name()).toUtf8());
+            return file.fileName();
         };
         Table t(new ZtTableViewSvg);
         const QString normal = svg("normal", Qt::red);
@@ -302,7 +297,7 @@ private slots:
         t.view->setEnabled(false);
         QCOMPARE(corners(), (QList<QColor>{Qt::gray, Qt::gray, Qt::blue, Qt::blue}));
         t.view->setEnabled(true);
-        writeSvg(normal, Qt::blue);
+        svg("normal", Qt::blue);
         QCOMPARE(t.colourAt(t.at(20)), QColor(Qt::red));          // drawn from the picture kept
         setFirst(20);
         QCOMPARE(t.colourAt(t.at(20)), QColor(Qt::blue));         // another size reads the file again

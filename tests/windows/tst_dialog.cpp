@@ -18,13 +18,6 @@ public:
     using ZtDialog::done;
 };
 
-// A mouse event at a global position: the dialog moves under the mouse while it is stretched.
-void sendAt(QWidget* w, QEvent::Type type, const QPoint& global, Qt::MouseButton button, Qt::MouseButtons held)
-{
-    QMouseEvent event(type, w->mapFromGlobal(global), global, button, held, Qt::NoModifier);
-    QApplication::sendEvent(w, &event);
-}
-
 // Logs the geometries a widget passes through; runs `action` from the event loop after the first.
 class GeometryLog : public QObject
 {
@@ -351,13 +344,11 @@ private slots:
         QWidget* under = dialog.childAt(border.at);
         QVERIFY(under);
         QCOMPARE(under->hasMouseTracking(), border.stretchable);
-        const QPoint from = dialog.mapToGlobal(border.at), to = from + border.delta;
-        sendAt(under, QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+        KitraTest::move(under, under->mapFrom(&dialog, border.at), Qt::NoButton);
         QCOMPARE(int(under->cursor().shape()), border.cursor);
-        sendAt(under, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-        sendAt(under, QEvent::MouseMove, from + border.delta / 2, Qt::NoButton, Qt::LeftButton);
-        sendAt(under, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
-        sendAt(under, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+        // In global positions: the dialog moves under the mouse while it is stretched.
+        const QPoint from = dialog.mapToGlobal(border.at);
+        KitraTest::dragGlobal(under, from, from + border.delta, 2);
         QCOMPARE(dialog.geometry(), border.expected);
     }
 

@@ -185,24 +185,19 @@ private slots:
         }
     }
 
-    void aBoxDeletedFromItsOwnButtonSlot_data()
-    {
-        QTest::addColumn<QString>("click");
-        QTest::newRow("message box, ok") << "MsgBtnOk";
-        QTest::newRow("custom dialog, cancel") << "CancelButton";
-    }
+    // A host may delete either box from a slot of its own button's signal.
     void aBoxDeletedFromItsOwnButtonSlot()
     {
-        QFETCH(QString, click);
-        auto* custom = click == "CancelButton" ? new C(C::Ok | C::Cancel) : nullptr;
-        auto* message = custom ? nullptr : new B("Title", "Text", B::Ok | B::Cancel);
-        QPointer<ZtDialog> box = custom ? static_cast<ZtDialog*>(custom) : message;
-        const auto deleteBox = [&box] { delete box; };
-        custom ? connect(custom, &C::SignalCancelButtonClicked, custom, deleteBox)
-               : connect(message, &B::SignalButtonClicked, message, deleteBox);
-        showAt(*box, QRect(100, 100, 300, 164));
-        QTest::mouseClick(box->findChild<QPushButton*>(click), Qt::LeftButton);
-        QVERIFY(box.isNull());
+        auto* message = new B("Title", "Text", B::Ok | B::Cancel);
+        auto* custom = new C(C::Ok | C::Cancel);
+        connect(message, &B::SignalButtonClicked, message, [message] { delete message; });
+        connect(custom, &C::SignalCancelButtonClicked, custom, [custom] { delete custom; });
+        for (const auto& [box, click] : {std::pair<ZtDialog*, QString>{message, "MsgBtnOk"}, {custom, "CancelButton"}}) {
+            const QPointer<ZtDialog> alive(box);
+            showAt(*box, QRect(100, 100, 300, 164));
+            QTest::mouseClick(box->findChild<QPushButton*>(click), Qt::LeftButton);
+            QVERIFY(alive.isNull());
+        }
     }
 
     // OK is the main, focused button; only Cancel closes (after its signal); setters skip missing buttons.

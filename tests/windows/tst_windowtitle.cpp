@@ -126,12 +126,9 @@ private slots:
             w.title->SetOpenDoubleClickEnable(true);
             KitraTest::doubleClick(w.title, QPoint(40, 15));
         }
-        for (int i = 0; i < 2 && how != "double"; ++i) {   // twice: the first saved geometry stays
-            if (how == "slot")
-                w.title->OnShowMaximized();
-            else
-                how == "full" ? w.title->ShowFullScreen(&w.window) : w.title->ShowMaximized(&w.window);
-        }
+        for (int i = 0; i < 2 && how != "double"; ++i)      // twice: the first saved geometry stays
+            how == "slot" ? w.title->OnShowMaximized()
+                          : how == "full" ? w.title->ShowFullScreen(&w.window) : w.title->ShowMaximized(&w.window);
         QCOMPARE(state(), QVariantList({kDesktop, type, kNormal, kNormal, type == 1u, type == 2u}));
         QVERIFY(changed.count() >= 1 || how == "max" || how == "full");    // the slots report it
         KitraTest::move(w.title, QPoint(0, 0), Qt::NoButton);              // maximised: no stretch strips
