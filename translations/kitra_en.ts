@@ -711,6 +711,10 @@
         <source>Screen %1</source>
         <translation>Screen %1</translation>
     </message>
+    <message>
+        <source>TV wall</source>
+        <translation>TV wall</translation>
+    </message>
 </context>
 <context>
     <name>ZtGUI::ZtTVWallNormalScreen</name>

@@ -711,6 +711,10 @@
         <source>Screen %1</source>
         <translation>屏幕 %1</translation>
     </message>
+    <message>
+        <source>TV wall</source>
+        <translation>电视墙</translation>
+    </message>
 </context>
 <context>
     <name>ZtGUI::ZtTVWallNormalScreen</name>

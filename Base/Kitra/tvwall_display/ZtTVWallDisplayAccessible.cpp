@@ -29,6 +29,9 @@ QString ZtTVWallDisplayWindowName(int window, int screen, const QString& text)
 void ZtTVWallDisplayInstallAccessible()
 {
     static const bool installed = [] {
+        RegisterAccessible(ZtTVWallDisplayWnd::staticMetaObject, [](QObject* object) -> QAccessibleInterface* {
+            return new ZtTVWallDisplayWndAccessible(static_cast<ZtTVWallDisplayWnd*>(object));
+        });
         RegisterAccessible(ZtTVWallDisplayScreen::staticMetaObject, [](QObject* object) -> QAccessibleInterface* {
             return new ZtTVWallDisplayScreenAccessible(static_cast<ZtTVWallDisplayScreen*>(object));
         });
@@ -38,6 +41,17 @@ void ZtTVWallDisplayInstallAccessible()
         return true;
     }();
     Q_UNUSED(installed)
+}
+
+ZtTVWallDisplayWndAccessible::ZtTVWallDisplayWndAccessible(ZtTVWallDisplayWnd* wall)
+    : QAccessibleWidget(wall, QAccessible::Client)
+{
+}
+
+QString ZtTVWallDisplayWndAccessible::text(QAccessible::Text t) const
+{
+    const QString own = QAccessibleWidget::text(t);
+    return t == QAccessible::Name && own.isEmpty() ? ZtTVWallDisplayWnd::tr("TV wall") : own;
 }
 
 ZtTVWallDisplayScreenAccessible::ZtTVWallDisplayScreenAccessible(ZtTVWallDisplayScreen* screen)

@@ -8,6 +8,7 @@ namespace ZtGUI {
 
 class ZtTVWallDisplayScreen;
 class ZtTVWallDisplayWindow;
+class ZtTVWallDisplayWnd;
 
 /// Lets assistive tools see the display wall's screens and windows with their selection; their
 /// names are the widgets' accessible names, which the wall keeps current. Installed once, by the
@@ -20,6 +21,17 @@ void ZtTVWallDisplayNotifySelected(QObject* item);
 void ZtTVWallDisplayNotifyLocked(QObject* item);
 /// The name of window `window` (from 0) on screen `screen` (from 0) showing `text`.
 QString ZtTVWallDisplayWindowName(int window, int screen, const QString& text);
+
+/// The wall: named "TV wall" until the host names it, as the scene wall is.
+class ZtTVWallDisplayWndAccessible : public QAccessibleWidget
+{
+public:
+    /// The interface of `wall`.
+    explicit ZtTVWallDisplayWndAccessible(ZtTVWallDisplayWnd* wall);
+
+    /// The host's accessible name, else "TV wall".
+    QString text(QAccessible::Text t) const override;
+};
 
 /// A screen: its children are its windows, in number order.
 class ZtTVWallDisplayScreenAccessible : public QAccessibleWidget
