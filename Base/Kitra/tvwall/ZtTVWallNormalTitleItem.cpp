@@ -57,11 +57,12 @@ ZtTVWallNormalTitleItem::ZtTVWallNormalTitleItem(QGraphicsWidget* window)
     // of indexing each, which a wall of many windows feels in every move. Set before the bar joins
     // the scene, where the change would take the bar out of the index and back in.
     setFlag(ItemContainsChildrenInShape);
+    // Sized off the scene, where a geometry change costs the scene nothing.
+    OnGeometryChanged();
     setParentItem(window);
     // A scene-wall window reports its resizes itself; any other widget is followed by its signal.
     if (window && !qobject_cast<ZtTVWallNormalWindow*>(window))
         connect(window, &QGraphicsWidget::geometryChanged, this, &ZtTVWallNormalTitleItem::OnGeometryChanged);
-    OnGeometryChanged();
 }
 
 ZtTVWallNormalTitleItem::~ZtTVWallNormalTitleItem() = default;
@@ -113,9 +114,15 @@ void ZtTVWallNormalTitleItem::AddButton(QGraphicsPixmapItem* button)
     if (!button)
         return;
     button->setParentItem(this);
-    // Earlier buttons keep their places: only the new one, left of the last, is placed.
-    const qreal x = d->buttons.isEmpty() ? d->rect.right() : d->buttons.last()->pos().x();
     d->buttons.append(button);
+    if (d->rect.isEmpty()) {
+        // Nothing fits a bar without width: the layout that gives it one places the button.
+        button->setVisible(false);
+        return;
+    }
+    // Earlier buttons keep their places: only the new one, left of the last, is placed.
+    const int count = d->buttons.size();
+    const qreal x = count == 1 ? d->rect.right() : d->buttons.at(count - 2)->pos().x();
     placeButton(button, x, d->rect, d->buttonsVisible);
     UpdateShownTitle();
 }
