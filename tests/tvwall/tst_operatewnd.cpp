@@ -290,10 +290,13 @@ private slots:
         QVERIFY(op);
         op->resize(640, 400);
         ZtTVWallOperateWnd* facade = op.get();
-        // The host closes what it is told about, as a real host does.
+        // The host closes what it is told about and opens what was drawn, as a real host does; an
+        // area drawn flat or squeezed against the screen's edge has nothing to show.
         connect(facade, &ZtTVWallOperateWnd::SignalWindowCloseBtnClicked, facade, &ZtTVWallOperateWnd::DeleteWindow);
-        connect(facade, &ZtTVWallOperateWnd::SignalDrawAreaOpenWindow, facade,
-                [facade](int s, StructScaleRect r) { facade->OpenWindow(s, r, QVariant()); });
+        connect(facade, &ZtTVWallOperateWnd::SignalDrawAreaOpenWindow, facade, [facade](int s, StructScaleRect r) {
+            if (r.dRight > r.dLeft && r.dBottom > r.dTop)
+                facade->OpenWindow(s, r, QVariant());
+        });
         RandomUse<ZtTVWallOperateWnd>(facade, 20261207u).run(2500, [facade](bool) {
             return problemIn(facade);
         });

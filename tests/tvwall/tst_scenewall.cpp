@@ -437,6 +437,22 @@ private slots:
         QCOMPARE(calls(geo), (Calls{Sides{0, 0} + last}));
     }
 
+    // The host resizes the wall in the middle of a drag: the window, laid out anew, stops at the edge.
+    void dragStopsAtTheEdgeOfAWallResizedMeanwhile()
+    {
+        Wall wall;
+        QWidget* view = wall.viewport();
+        wall.furnish({rect(0.5, 0.1, 1, 0.5)});        // x 200 .. 400
+        const QPoint start = wall.bodyOf(0, 0);
+        KitraTest::press(view, start);
+        KitraTest::move(view, start + QPoint(50, 0));
+        wall->resize(400, 200);                         // the screen 200 wide, the window 100
+        KitraTest::move(view, start + QPoint(300, 0));
+        KitraTest::release(view, start + QPoint(300, 0));
+        const Sides r = wall.scale(0, 0);
+        QCOMPARE(Sides({r.at(0), r.at(2)}), Sides({0.5, 1.0}));
+    }
+
     // A selected window shows its zone's cursor; a drag there resizes or moves it within its screen.
     void dragZonesResizeAndMoveWithinTheScreen_data()
     {

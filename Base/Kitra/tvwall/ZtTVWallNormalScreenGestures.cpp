@@ -173,9 +173,11 @@ void ZtTVWallNormalScreenPrivate::windowPressed(ZtTVWallNormalWindow* window, in
 void ZtTVWallNormalScreenPrivate::moveGroup(const QPointF& vector)
 {
     Q_Q(ZtTVWallNormalScreen);
+    // Each window at its start with its size of now: a host that resized the wall in the middle of
+    // the drag has laid the windows out anew.
     QRectF group;
-    for (const QRectF& start : qAsConst(dragStart))
-        group |= start;
+    for (auto it = dragStart.cbegin(); it != dragStart.cend(); ++it)
+        group |= QRectF(it.value().topLeft(), it.key()->size());
     // The group moves as one and stops when its outer window reaches the screen's edge.
     const QRectF area = q->boundingRect();
     const qreal dx = qMax(area.left() - group.left(), qMin(area.right() - group.right(), vector.x()));
