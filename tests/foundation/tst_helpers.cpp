@@ -1,5 +1,4 @@
-// The free helpers: byte budgets, blank text, codecs, word wrap, waits, the desktop point and the
-// laid-out text that walls draw at every repaint.
+// The free helpers: byte budgets, blank text, codecs, word wrap, waits, the desktop point, laid-out text.
 #include "KitraTest.h"
 
 #include "CommonFun.h"
@@ -34,12 +33,9 @@ private slots:
         for (const auto& [text, budget, expected] : cuts)
             QCOMPARE(CommonFun::GetUtf8ValidByteLenString(text, budget), expected);
         const QString text = QStringLiteral("a") + QString::fromUcs4(U"\U0001F600") + QStringLiteral("e\u0301b");
-        QStringList kept, expected;
-        for (int budget = 0; budget < 11; ++budget)
-            kept << CommonFun::GetUtf8ValidByteLenString(text, budget);
+        int budget = 0;       // bytes 0 to 10 keep these UTF-16 units
         for (int units : {0, 1, 1, 1, 1, 3, 3, 3, 5, 6, 6})
-            expected << text.left(units);
-        QCOMPARE(kept, expected);
+            QCOMPARE(CommonFun::GetUtf8ValidByteLenString(text, budget++), text.left(units));
         const QString longText = kThreeHan.repeated(40000); // 360000 bytes
         QCOMPARE(CommonFun::GetUtf8ValidByteLenString(longText, 100000), longText.left(33333));
         QTextCodec* const saved = QTextCodec::codecForLocale();
@@ -49,13 +45,8 @@ private slots:
                                CommonFun::GetUtf8ValidByteLenString(kThreeHan, 6)};
         QTextCodec::setCodecForLocale(saved);
         QCOMPARE(local, QStringList({kThreeHan.left(2), kThreeHan, kThreeHan.left(2)}));
-        const QList<QPair<QString, bool>> texts{{"   ", true},
-                                                {" a ", false},
-                                                {QString(), true},
-                                                {QString::fromUtf8("\xA1\xA1 "), true},
-                                                {QString(QChar(0x3000)) + " ", true},
-                                                {"\t", false},
-                                                {" \n ", false}};
+        const QList<QPair<QString, bool>> texts{{"   ", true}, {" a ", false}, {QString(), true}, {"\t", false}, {" \n ", false},
+                                                {QString::fromUtf8("\xA1\xA1 "), true}, {QString(QChar(0x3000)) + " ", true}};
         for (const auto& [text, blank] : texts)
             QCOMPARE(CommonFun::IsQStrEmpty(text), blank);
         const QString han = QString::fromUtf8("\xe4\xb8\xad");
@@ -78,13 +69,10 @@ private slots:
         const QFontMetrics metrics(font);
         const auto span = [&metrics](int n) { return metrics.horizontalAdvance(QString(n, QLatin1Char('x'))); };
         QCOMPARE(metrics.horizontalAdvance("abcdefghij 1234567890,"), span(22)); // really fixed pitch
-        const QList<std::tuple<QString, int, QString>> wraps{{"ab\ncd ", 10, "ab\ncd "},
-                                                             {"hello world foo", 12, "hello world\nfoo"},
-                                                             {"ab cdefg", 5, "ab\ncdefg"},
-                                                             {"abcdefghij", 4, "abcd\nefgh\nij"},
-                                                             {"1234567890", 4, "1234\n5678\n90"},
-                                                             {"ab,cdef", 4, "ab,c\ndef"},
-                                                             {"one two three four", 8, "one two\nthree\nfour"}};
+        const QList<std::tuple<QString, int, QString>> wraps{
+            {"ab\ncd ", 10, "ab\ncd "}, {"hello world foo", 12, "hello world\nfoo"}, {"ab cdefg", 5, "ab\ncdefg"},
+            {"abcdefghij", 4, "abcd\nefgh\nij"}, {"1234567890", 4, "1234\n5678\n90"}, {"ab,cdef", 4, "ab,c\ndef"},
+            {"one two three four", 8, "one two\nthree\nfour"}};
         for (const auto& [text, columns, expected] : wraps)
             QCOMPARE(ConvertWarpText(metrics, text, span(columns)), expected);
         const QFontMetrics hanMetrics(QApplication::font());
@@ -108,17 +96,16 @@ private slots:
         clock.start();
         qWait(0); // one round of events, then a 10 ms nap
         QVERIFY(fired && clock.elapsed() >= 10);
-        int ticks = 0;
         QTimer timer;
-        connect(&timer, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        QSignalSpy ticks(&timer, &QTimer::timeout);
         timer.start(5);
         clock.restart();
         qWait(60);
         QVERIFY(clock.elapsed() >= 60);
-        const int before = ticks;
+        const int before = ticks.count();
         qSleep(15);
         QVERIFY(clock.elapsed() >= 75);
-        QCOMPARE(ticks, before);
+        QCOMPARE(ticks.count(), before);
     }
 
     void desktopPointStaysOnTheAvailableArea()
@@ -134,9 +121,8 @@ private slots:
             QCOMPARE(ZtPoint::GetDesktopAvailablePoint(c.first), c.second);
     }
 
-    // Drawn from one layout kept across repaints, a text takes exactly drawText's pixels: at
-    // fractional places, under zoom, clipped, after its text or font changed, and in the cases
-    // handed back to drawText.
+    // Drawn from one layout kept across repaints, a text takes exactly drawText's pixels: at fractional
+    // places, under zoom, clipped, after its text or font changed, and in the cases handed back to drawText.
     void laidOutTextDrawsAsDrawText()
     {
         const QList<int> alignments{Qt::AlignCenter, Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignHCenter | Qt::AlignBottom,
@@ -148,37 +134,30 @@ private slots:
         const QList<QRectF> rects{{5, 7, 240, 135}, {3.5, 2.25, 60, 24}, {10, 10, 31, 12}};
         KitraLaidOutText laidOut;     // one across all cases: each change of text or font must relayout
         int drawn = 0;
-        for (const QString& text : texts) {
-            for (const QTransform& zoom : zooms) {
-                for (const QRectF& rect : rects) {
-                    for (int pointSize : {int(rect.height() / 12), 14}) {
+        for (const QString& text : texts)
+            for (const QTransform& zoom : zooms)
+                for (const QRectF& rect : rects)
+                    for (int pointSize : {int(rect.height() / 12), 14})
                         for (int alignment : alignments) {
-                            QImage expected(300, 200, QImage::Format_ARGB32_Premultiplied);
-                            expected.fill(Qt::black);
-                            QImage actual = expected;
-                            const auto paint = [&](QImage& image, bool cached) {
+                            const auto paint = [&](bool kept) {
+                                QImage image(300, 200, QImage::Format_ARGB32_Premultiplied);
+                                image.fill(Qt::black);
                                 QPainter painter(&image);
                                 painter.setTransform(zoom);
                                 QFont font = painter.font();
                                 font.setPointSize(qMax(1, pointSize));
                                 painter.setFont(font);
                                 painter.setPen(Qt::white);
-                                if (cached)
-                                    laidOut.draw(&painter, rect, alignment, text);
-                                else
-                                    painter.drawText(rect, alignment, text);
+                                kept ? laidOut.draw(&painter, rect, alignment, text) : painter.drawText(rect, alignment, text);
+                                painter.end();
+                                return image;
                             };
-                            paint(expected, false);
-                            paint(actual, true);
+                            const QImage expected = paint(false), actual = paint(true);
                             QVERIFY2(actual == expected, qPrintable(QStringLiteral("\"%1\" aligned %2 in %3,%4 %5x%6 at %7 pt")
                                                                         .arg(text).arg(alignment).arg(rect.x()).arg(rect.y())
                                                                         .arg(rect.width()).arg(rect.height()).arg(pointSize)));
                             drawn += expected != QImage(expected.size(), expected.format()) ? 1 : 0;
                         }
-                    }
-                }
-            }
-        }
         QVERIFY(drawn > 0);
     }
 };

@@ -33,14 +33,13 @@ QByteArray read(const QString& file)
 
 } // namespace
 
-namespace Outer {
-namespace Inner {
+// Sheets are named after the class, without its namespaces.
+namespace Outer::Inner {
 class NsWidget : public QWidget
 {
     Q_OBJECT
 };
-} // namespace Inner
-} // namespace Outer
+} // namespace Outer::Inner
 
 class BareWidget : public QWidget
 {
@@ -82,8 +81,7 @@ private slots:
     void theSingletonKeepsItsFileUntilReleased()
     {
         writeIni("[A]\nk=first\n");
-        ZtSetting* first = ZtSetting::GetInstance();
-        QCOMPARE(ZtSetting::GetInstance(), first);
+        QCOMPARE(ZtSetting::GetInstance(), ZtSetting::GetInstance());
         const QString other = m_dir.filePath(QStringLiteral("other.ini"));
         ZtSetting::setIniPath(other);
         QCOMPARE(ZtSetting::GetInstance()->fileName(), m_ini); // the live singleton keeps its file
@@ -101,7 +99,6 @@ private slots:
             QCOMPARE(value.toString(), line.second);
         }
         ZtSetting::GetInstance()->WriteValue("Dialog", "Size", QStringLiteral("300x200"));
-        QCOMPARE(ZtSetting::GetInstance()->ReadValue("Dialog", "Size", {}).toString(), QStringLiteral("300x200"));
         ZtSetting::UnInstance();
         QCOMPARE(QSettings(m_ini, QSettings::IniFormat).value("Dialog/Size").toString(), QStringLiteral("300x200"));
         const QList<QPair<QString, bool>> texts{
@@ -117,12 +114,10 @@ private slots:
     void skinFolderKindAndPaths()
     {
         const QList<std::tuple<QByteArray, QString, bool>> skins{
-            {QByteArray(), "./Skin/DustyBlue", false},
-            {"[SkinStyle]\nSkinFolder=Dark\n", "./Skin/Dark", true},
+            {QByteArray(), "./Skin/DustyBlue", false}, {"[SkinStyle]\nSkinFolder=Dark\n", "./Skin/Dark", true},
             {"[SkinStyle]\nSkinFolder=DarkBlue\n", "./Skin/DarkBlue", true},
-            {"[SkinStyle]\nSkinFolder=dark\n", "./Skin/dark", false},
+            {"[SkinStyle]\nSkinFolder=dark\n", "./Skin/dark", false}, {"[SkinStyle]\nOther=Dark\n", "./Skin/DustyBlue", false},
             {"[SkinStyle]\nSkinFolder=DustyBlue\n", "./Skin/DustyBlue", false},
-            {"[SkinStyle]\nOther=Dark\n", "./Skin/DustyBlue", false},
             {"\x01\x02[[[=\n=\n[SkinStyle\n", "./Skin/DustyBlue", false}};
         for (const auto& [ini, folder, dark] : skins) {
             writeIni(ini);
@@ -145,16 +140,11 @@ private slots:
     // A broken file (empty, zeros, control bytes) never overwrites a good backup, which repairs it.
     void aBrokenFileIsNeverBackedUpAndIsRepaired()
     {
-        const QList<QPair<QByteArray, bool>> contents{{"[Section]\nkey=1\n", true},
-                                                      {QByteArray(), false},
-                                                      {QByteArray(10, '\0') + "abc", false},
-                                                      {QByteArray(9, '\0') + "abc", true},
-                                                      {QByteArray("\x01\x00\x01\x00\x01\x00\x01\x00\x01\x00xyz", 13), false},
-                                                      {QByteArray("\0\0\n[a]", 6), true}, // the line feed is data
-                                                      {"\nkey=1", true},
-                                                      {QByteArray(12, '\x01') + "\nabc", false},
-                                                      {"\x80\xff\xe4\xb8\xad", false},
-                                                      {"\x01\x02", true}};
+        const QList<QPair<QByteArray, bool>> contents{
+            {"[Section]\nkey=1\n", true}, {QByteArray(), false}, {QByteArray(10, '\0') + "abc", false}, {"\nkey=1", true},
+            {QByteArray(9, '\0') + "abc", true}, {QByteArray("\x01\x00\x01\x00\x01\x00\x01\x00\x01\x00xyz", 13), false},
+            {QByteArray("\0\0\n[a]", 6), true}, // the line feed is data
+            {QByteArray(12, '\x01') + "\nabc", false}, {"\x80\xff\xe4\xb8\xad", false}, {"\x01\x02", true}};
         for (const auto& [content, hasData] : contents) {
             put(m_ini, content);
             QCOMPARE(CommonFun::CheckFileHasData(m_ini), hasData);
@@ -168,11 +158,9 @@ private slots:
             CommonFun::BackupConfigFile(m_ini);
             QCOMPARE(read(m_ini + ".usertmp"), good);
         }
-        const QList<std::tuple<QByteArray, QByteArray, QByteArray>> repairs{{zeroed, other, other},
-                                                                            {kMissing, other, other},
-                                                                            {good, other, good},
-                                                                            {zeroed, QByteArray(3, '\x01'), zeroed},
-                                                                            {QByteArray(), kMissing, QByteArray()}};
+        const QList<std::tuple<QByteArray, QByteArray, QByteArray>> repairs{
+            {zeroed, other, other}, {kMissing, other, other}, {good, other, good},
+            {zeroed, QByteArray(3, '\x01'), zeroed}, {QByteArray(), kMissing, QByteArray()}};
         for (const auto& [content, saved, after] : repairs) {
             put(m_ini, content);
             put(m_ini + ".usertmp", saved);
@@ -196,10 +184,8 @@ private slots:
             {&bare, "Walls", QString(), QString(), "QWidget { color: green; }"},
             {&bare, "Walls", "Named.css", QString(), QString::fromUtf8("/* \xe4\xb8\xad */ QWidget { color: blue; }")},
             {&ns, "Walls", QString(), "Kitra", "QWidget { color: white; }"},
-            {&ns, "Walls", "Nope.css", QString(), kept},
-            {&ns, "Walls", "Empty.css", QString(), kept},
-            {&ns, "Nowhere", QString(), QString(), kept},
-            {&ns, "Walls", QString(), "Orvale2", kept}};
+            {&ns, "Walls", "Nope.css", QString(), kept}, {&ns, "Walls", "Empty.css", QString(), kept},
+            {&ns, "Nowhere", QString(), QString(), kept}, {&ns, "Walls", QString(), "Orvale2", kept}};
         for (const auto& [widget, folder, file, module, expected] : sheets) {
             widget->setStyleSheet(kept);
             CommonFun::SetStyleSheet(widget, folder, file, module);

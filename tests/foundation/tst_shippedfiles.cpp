@@ -61,22 +61,23 @@ class tst_ShippedFiles : public QObject
 {
     Q_OBJECT
 
+    const QString m_sources = qEnvironmentVariable("KITRA_SOURCE_DIR");
+
 private slots:
     void initTestCase() { KitraTest::failOnUnexpectedWarnings(); }
 
     // What lupdate finds in the sources today must stand translated in every shipped .ts file.
     void everySourceTextIsTranslated()
     {
-        const QString sources = qEnvironmentVariable("KITRA_SOURCE_DIR");
         const QString lupdate = QStandardPaths::findExecutable(QStringLiteral("lupdate"));
         QVERIFY2(!lupdate.isEmpty(), "lupdate is not installed");
         QTemporaryDir scratch;
         const QString current = scratch.filePath(QStringLiteral("current.ts"));
-        QCOMPARE(QProcess::execute(lupdate, {"-silent", "-locations", "none", sources + "/Base/Kitra", "-ts", current}), 0);
+        QCOMPARE(QProcess::execute(lupdate, {"-silent", "-locations", "none", m_sources + "/Base/Kitra", "-ts", current}), 0);
         QStringList missing;
         for (const char* ts : {"kitra_zh_CN.ts", "kitra_en.ts"}) {
             QStringList finished;
-            QVERIFY(!messagesIn(sources + "/translations/" + ts, &finished).isEmpty());
+            QVERIFY(!messagesIn(m_sources + "/translations/" + ts, &finished).isEmpty());
             for (const QString& wanted : messagesIn(current))
                 if (!finished.contains(wanted))
                     missing << ts + QStringLiteral(": ") + wanted;
@@ -87,8 +88,7 @@ private slots:
     void hostSeesTheLibraryInChinese()
     {
         QTranslator translator;
-        QVERIFY(!LoadTranslation(translator, QStringLiteral("xx_XX")));
-        QVERIFY(LoadTranslation(translator, QStringLiteral("zh_CN")));
+        QVERIFY(!LoadTranslation(translator, QStringLiteral("xx_XX")) && LoadTranslation(translator, QStringLiteral("zh_CN")));
         QCoreApplication::installTranslator(&translator);
         ZtMessageBox box(QStringLiteral("t"), QStringLiteral("x"), ZtMessageBox::Ok | ZtMessageBox::Cancel);
         QCOMPARE(box.findChild<QAbstractButton*>(QStringLiteral("MsgBtnOk"))->text(), QStringLiteral("确定"));
@@ -122,14 +122,13 @@ private slots:
         static const QRegularExpression named(QStringLiteral(
             "\"(?:\\./(Skin/[^\"<> ]+)|((?:\\w+/)+\\w+\\.(?:png|svg|gif|jpg|css)))\""
             "|SetStyleSheet\\(this,\\s*QStringLiteral\\(\"(\\w+)\"\\),\\s*QString\\(\\)(?:,\\s*QString\\(\\))?\\)"));
-        const QString sources = qEnvironmentVariable("KITRA_SOURCE_DIR");
         QMap<QString, QString> listed; // each skin's files as "\n/folder/file\n" lines
         for (const QString& skin : kSkins)
             listed[skin] = "\n/" + filesBelow("Skin/" + skin).join("\n/") + '\n';
         QStringList missing, scanned;
         for (const char* folder : {"/Base", "/examples"})
-            for (const QString& name : filesBelow(sources + folder, {"*.cpp", "*.h"}))
-                scanned << sources + folder + '/' + name;
+            for (const QString& name : filesBelow(m_sources + folder, {"*.cpp", "*.h"}))
+                scanned << m_sources + folder + '/' + name;
         QVERIFY(scanned.size() > 20);
         for (const QString& source : scanned) {
             QFile file(source);

@@ -26,14 +26,13 @@ QPoint tickCentre(QWidget* widget, const std::function<void(int)>& setState, int
     return changed.center();
 }
 
-// A shown table of names whose rows carry check boxes given as "0", "1", "2" per row, under a
-// header whose first section shows the check-all box in the state that matches the rows.
+// A shown table whose rows' check boxes are given as "0", "1", "2", under a matching check-all box.
 struct Table
 {
     QStandardItemModel model{0, 3};
     QPointer<ZtBaseView> view = new ZtBaseView;
     ZtHeaderView* header = nullptr;
-    QPoint headerBox, firstRowBox;
+    QPoint headerBox, boxInRow;     // the second from the top of a row
 
     explicit Table(const QString& rows, int checkedCount = -1, bool checkable = true)
     {
@@ -51,13 +50,11 @@ struct Table
         view->resize(400, 300);
         view->show();
         header = qobject_cast<ZtHeaderView*>(view->header());
-        headerBox = tickCentre(header->viewport(), [this](int state) {
-            model.setHeaderData(0, Qt::Horizontal, state, Qt::CheckStateRole);
-        }, headerState());
-        QStandardItem* first = model.item(0);
-        firstRowBox = tickCentre(view->viewport(), [first](int state) {
-            first->setCheckState(Qt::CheckState(state));
-        }, first->checkState());
+        const auto setHeader = [this](int state) { model.setHeaderData(0, Qt::Horizontal, state, Qt::CheckStateRole); };
+        headerBox = tickCentre(header->viewport(), setHeader, headerState());
+        const auto setFirst = [this](int state) { model.item(0)->setCheckState(Qt::CheckState(state)); };
+        const int top = view->visualRect(model.index(0, 0)).top();
+        boxInRow = tickCentre(view->viewport(), setFirst, model.item(0)->checkState()) - QPoint(0, top);
     }
     ~Table() { delete view; }
 
@@ -76,34 +73,19 @@ struct Table
         return states;
     }
     int headerState() const { return model.headerData(0, Qt::Horizontal, Qt::CheckStateRole).toInt(); }
-    QPoint rowBox(int row) const
-    {
-        const auto top = [this](int r) { return view->visualRect(model.index(r, 0)).top(); };
-        return firstRowBox + QPoint(0, top(row) - top(0));
-    }
+    QPoint rowBox(int row) const { return boxInRow + QPoint(0, view->visualRect(model.index(row, 0)).top()); }
 };
 
 QString describe(const QAccessibleInterface* box)
 {
-    const QAccessible::State s = box->state();
-    return s.checked ? "checked" : s.checkStateMixed ? "mixed" : "unchecked";
-}
-
-QStringList announced;
-
-void hearBox(QAccessibleEvent* event)
-{
-    const QAccessibleInterface* box = event->accessibleInterface();
-    if (event->type() == QAccessible::StateChanged && box && box->role() == QAccessible::CheckBox)
-        announced << "announced " + describe(box);
+    return box->state().checked ? "checked" : box->state().checkStateMixed ? "mixed" : "unchecked";
 }
 
 // Keeps the font of every item a widget draws.
 class FontRecorder : public QProxyStyle
 {
 public:
-    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
-                     const QWidget* widget) const override
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter, const QWidget* widget) const override
     {
         if (element == CE_ItemViewItem)
             fonts << qstyleoption_cast<const QStyleOptionViewItem*>(option)->font;
@@ -159,24 +141,36 @@ private slots:
         QTEST(reported, "reported");
     }
 
-    void clickOnTheBoxSetsEveryRow_data()
+    void clicksGoToTheBoxOrTheSections_data()
     {
+        QTest::addColumn<bool>("checkable");
         QTest::addColumn<QString>("deleteFrom");        // a signal from whose slot the host deletes the view
+        QTest::addColumn<QStringList>("clicks");        // "manual": on the box, the rows left to the host
         QTest::addColumn<QStringList>("expected");
+        const QStringList boxClicks{"box", "box", "box", "manual"};
         // Partly checked, all checked, none checked; then the rows left to the host.
-        QTest::newRow("kept") << "" << QStringList{"head 2 over 20200", "state 2", "rows 22222",
-                                                   "head 0 over 22222", "state 0", "rows 00000",
-                                                   "head 2 over 00000", "state 2", "rows 22222",
-                                                   "head 0 over 22222", "rows 22222"};
-        QTest::newRow("deleted from SignalHeadClicked")
-            << "head" << QStringList{"head 2 over 20200", "rows 20200"};
-        QTest::newRow("deleted from SignalCheckStateChanged")
-            << "state" << QStringList{"head 2 over 20200", "state 2", "rows 22222"};
+        QTest::newRow("box") << true << "" << boxClicks << QStringList{"head 2 over 20200", "state 2", "rows 22222",
+                                                                       "head 0 over 22222", "state 0", "rows 00000",
+                                                                       "head 2 over 00000", "state 2", "rows 22222",
+                                                                       "head 0 over 22222", "rows 22222"};
+        QTest::newRow("deleted from SignalHeadClicked") << true << "head" << boxClicks
+                                                        << QStringList{"head 2 over 20200", "rows 20200"};
+        QTest::newRow("deleted from SignalCheckStateChanged") << true << "state" << boxClicks
+                                                              << QStringList{"head 2 over 20200", "state 2", "rows 22222"};
+        // The first click sorts the other way round, the table being sorted by that section already.
+        QTest::newRow("beside the box, the box, the next section") << true << "" << QStringList{"beside", "box", "next"}
+            << QStringList{"section 0 sorted 0 ascending", "rows 20200", "head 2 over 20200", "state 2", "rows 22222",
+                           "section 1 sorted 1 ascending", "rows 22222"};
+        QTest::newRow("on a box that is not checkable") << false << "" << QStringList{"box"}
+                                                        << QStringList{"section 0 sorted 0 ascending", "rows 20200"};
     }
-    void clickOnTheBoxSetsEveryRow()
+    void clicksGoToTheBoxOrTheSections()
     {
+        QFETCH(bool, checkable);
         QFETCH(QString, deleteFrom);
-        Table t("20200");
+        QFETCH(QStringList, clicks);
+        Table t("20200", -1, checkable);
+        t.view->setSortingEnabled(true);
         QStringList log;
         const auto note = [&](const QString& line) {            // "head ..." or "state ..."
             log << line;
@@ -186,56 +180,26 @@ private slots:
         connect(t.header, &ZtHeaderView::SignalHeadClicked,
                 [&](int state) { note(QStringLiteral("head %1 over %2").arg(state).arg(t.rows())); });
         connect(t.header, &ZtHeaderView::SignalCheckStateChanged, [&](int state) { note(QString("state %1").arg(state)); });
-        QSignalSpy sections(t.header, &QHeaderView::sectionClicked);
-        for (const bool autoChange : {true, true, true, false}) {
-            if (!t.view)
-                break;
-            t.header->SetAutoChangeCheckbox(autoChange);
-            KitraTest::click(t.header->viewport(), t.headerBox);
-            log << "rows " + t.rows();
-        }
-        QTEST(log, "expected");
-        QCOMPARE(t.view.isNull(), !deleteFrom.isEmpty());
-        QCOMPARE(sections.count(), 0);
-    }
-
-    void otherClicksGoToTheSections_data()
-    {
-        QTest::addColumn<bool>("checkable");
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QStringList>("expected");
-        // The first click sorts the other way round, the table being sorted by that section already.
-        QTest::newRow("beside the box, the box, the next section")
-            << true << QStringList{"beside", "box", "next"}
-            << QStringList{"section 0 sorted 0 ascending", "box", "section 1 sorted 1 ascending"};
-        QTest::newRow("on a box that is not checkable") << false << QStringList{"box"}
-                                                        << QStringList{"section 0 sorted 0 ascending"};
-    }
-    void otherClicksGoToTheSections()
-    {
-        QFETCH(bool, checkable);
-        QFETCH(QStringList, clicks);
-        Table t("2020", -1, checkable);
-        t.view->setSortingEnabled(true);
-        QStringList log;
-        connect(t.header, &ZtHeaderView::SignalHeadClicked, [&log] { log << "box"; });
         connect(t.header, &QHeaderView::sectionClicked, [&](int section) {
             const bool ascending = t.header->sortIndicatorOrder() == Qt::AscendingOrder;
             log << QString("section %1 sorted %2 %3").arg(section).arg(t.header->sortIndicatorSection())
                        .arg(ascending ? "ascending" : "descending");
         });
         const QPoint next(t.header->sectionViewportPosition(1) + 30, t.headerBox.y());
-        for (const QString& click : clicks)
-            KitraTest::click(t.header->viewport(), click == "box" ? t.headerBox : click == "next" ? next
-                                                                                : t.headerBox + QPoint(60, 0));
+        for (const QString& click : clicks) {
+            if (!t.view)
+                break;
+            t.header->SetAutoChangeCheckbox(click != "manual");
+            KitraTest::click(t.header->viewport(), click == "next" ? next : click == "beside" ? t.headerBox + QPoint(60, 0)
+                                                                                                : t.headerBox);
+            log << "rows " + t.rows();      // the names are all alike: sorting keeps the rows in place
+        }
         QTEST(log, "expected");
-        QCOMPARE(t.rows(), QString(checkable ? "2222" : "2020"));      // the names sort as they were
-        // A width from the model, the default without one.
-        QCOMPARE(t.header->sectionSize(1), 64);
-        QCOMPARE(t.header->sectionSize(0), t.header->defaultSectionSize());
+        QCOMPARE(t.view.isNull(), !deleteFrom.isEmpty());
     }
 
-    void boxSectionIsDrawnInTheHeaderFont()
+    // The box's section in the header font; a width from the model, the default without one.
+    void sectionsTakeTheirFontAndWidth()
     {
         FontRecorder style;
         Table t("20");
@@ -245,6 +209,8 @@ private slots:
         const QFont font = style.fonts.first();
         QCOMPARE(QStringList({font.family(), QString::number(font.pointSize()), QString::number(font.weight())}),
                  (QStringList{"Microsoft YaHei", "9", QString::number(QFont::Bold)}));   // 75 on Qt 5's scale
+        QCOMPARE(t.header->sectionSize(1), 64);
+        QCOMPARE(t.header->sectionSize(0), t.header->defaultSectionSize());
     }
 
     void checkAllBoxForAssistiveTools_data()
@@ -252,15 +218,13 @@ private slots:
         QTest::addColumn<QString>("rows");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("expected");      // the box as read, then what a toggle does
-        QTest::newRow("none checked") << "000" << "Name"
-            << QStringList{"unchecked Name", "head 2", "announced checked", "state 2", "rows 222"};
-        QTest::newRow("some checked, untitled") << "020" << ""
-            << QStringList{"mixed Select all", "head 2", "announced checked", "state 2", "rows 222"};
+        const QStringList ticks{"head 2", "announced checked", "state 2", "rows 222"};
+        QTest::newRow("none checked") << "000" << "Name" << QStringList{"unchecked Name"} + ticks;
+        QTest::newRow("some checked, untitled") << "020" << "" << QStringList{"mixed Select all"} + ticks;
         QTest::newRow("all checked") << "222" << "Name"
-            << QStringList{"checked Name", "head 0", "announced unchecked", "state 0", "rows 000"};
+                                     << QStringList{"checked Name", "head 0", "announced unchecked", "state 0", "rows 000"};
     }
-    // A screen reader finds the painted box under the header where it is drawn, reads its state
-    // from the rows, and toggles it as a click does: the same signals, every row set.
+    // A screen reader finds the painted box where it is drawn and toggles it as a click does.
     void checkAllBoxForAssistiveTools()
     {
         QFETCH(QString, rows);
@@ -274,9 +238,14 @@ private slots:
         QStringList log{describe(box) + ' ' + box->text(QAccessible::Name)};
         connect(t.header, &ZtHeaderView::SignalHeadClicked, [&log](int state) { log << QString("head %1").arg(state); });
         connect(t.header, &ZtHeaderView::SignalCheckStateChanged, [&log](int state) { log << QString("state %1").arg(state); });
+        static QStringList announced;
         announced.clear();
         {
-            const KitraTest::AccessibilityOn listening(hearBox);
+            const KitraTest::AccessibilityOn listening([](QAccessibleEvent* event) {
+                const QAccessibleInterface* changed = event->accessibleInterface();
+                if (event->type() == QAccessible::StateChanged && changed && changed->role() == QAccessible::CheckBox)
+                    announced << "announced " + describe(changed);
+            });
             box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
         }
         log.insert(2, announced.value(0));

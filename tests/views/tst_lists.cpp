@@ -17,16 +17,12 @@ class tst_Lists : public QObject
 private slots:
     void initTestCase() { KitraTest::failOnUnexpectedWarnings(); }
 
-    void scrollBarsHaveTheirOrientation()
+    // A style sheet reaches the views' bars by their class names; Qt's own bars are left alone.
+    void viewsScrollWithTheLibraryBars()
     {
         QCOMPARE(ZtHorScrollBar().orientation(), Qt::Horizontal);
         QCOMPARE(ZtVerScrollBar().orientation(), Qt::Vertical);
         QCOMPARE(ZtScrollBar(Qt::Horizontal).orientation(), Qt::Horizontal);
-    }
-
-    // A style sheet reaches the views' bars by their class names; Qt's own bars are left alone.
-    void viewsScrollWithTheLibraryBars()
-    {
         QWidget host;
         host.setStyleSheet(QStringLiteral("ZtGUI--ZtVerScrollBar { width: 23px; background: rgb(10, 200, 30); }"
                                           "ZtGUI--ZtHorScrollBar { height: 17px; }"));

@@ -14,7 +14,7 @@ using namespace ZtGUI;
 using Role = struTreeViewData::ZtItemDataRole;
 
 namespace {
-QPixmap solid(const QColor& colour, int width)
+QPixmap solid(const QColor& colour, int width = 16)
 {
     QPixmap pixmap(width, 16);
     pixmap.fill(colour);
@@ -25,10 +25,9 @@ QPixmap solid(const QColor& colour, int width)
 QVariant slotValue(const QVariantList& pictures, const QSize& size = {})
 {
     QMap<int, QVariant> map;
-    for (int key = 0; key < pictures.size(); ++key) {
+    for (int key = 0; key < pictures.size(); ++key)
         if (pictures[key].isValid())
             map.insert(key, pictures[key]);
-    }
     if (size.isValid())
         map.insert(ItemPixmapValue::SizeKey, size);
     return QVariant::fromValue(ItemPixmapValue(std::move(map)));
@@ -70,18 +69,10 @@ struct Table
 
     void set(int column, const QVariant& value, int role) { model.setData(model.index(0, column), value, role); }
     QWidget* viewport() const { return view->viewport(); }
-    /// A point of cell (0, column), `x` from its left and `dy` from its middle.
-    QPoint at(int x, int dy = 0, int column = 0) const
+    QPoint at(int x, int dy = 0, int column = 0) const      // in cell (0, column): x from its left, dy from its middle
     {
         const QRect cell = view->visualRect(model.index(0, column));
         return QPoint(cell.left() + x, cell.center().y() + dy);
-    }
-    /// The global cursor to `pos` of the viewport, and (when `routed`) the move event it makes.
-    void hover(const QPoint& pos, bool routed = true) const
-    {
-        QCursor::setPos(viewport()->mapToGlobal(pos));
-        if (routed)
-            KitraTest::move(viewport(), pos, Qt::NoButton);
     }
     QColor colourAt(const QPoint& pos) const { return viewport()->grab().toImage().pixelColor(pos); }
     QWidget* editor(int column) const { return view->indexWidget(model.index(0, column)); }
@@ -96,8 +87,7 @@ private slots:
 
     void imageUnderTheMouseIsClickedAndTipped_data()
     {
-        // Images of 16, 20 and 16 pixels in slots 1, 2 and 4, margin 15, space 4, a 200-pixel cell:
-        // where they start, then a point between two of them.
+        // Images 16, 20, 16 wide in slots 1, 2, 4 (margin 15, space 4, cell 200): starts, then between two.
         QTest::addColumn<int>("alignment");         // -1: the role left empty
         QTest::addColumn<bool>("hollowThird");      // slot 3 holds a value without a normal picture
         QTest::addColumn<QVector<int>>("x");
@@ -117,7 +107,7 @@ private slots:
         for (const int slot : {0, 1, 3})
             t.set(0, slotValue({solid(Qt::red, slot == 1 ? 20 : 16)}), struTreeViewData::Pixmap1Role + slot);
         if (hollowThird)
-            t.set(0, slotValue({QVariant(), solid(Qt::green, 16)}), struTreeViewData::Pixmap3Role);
+            t.set(0, slotValue({QVariant(), solid(Qt::green)}), struTreeViewData::Pixmap3Role);
         t.set(0, false, struTreeViewData::Pixmap2EnabledRole);     // disabled images hit-test all the same
         t.set(0, "Play", struTreeViewData::Pixmap1ToolTipRole);
         t.set(0, "Record", struTreeViewData::Pixmap2ToolTipRole);
@@ -133,9 +123,8 @@ private slots:
             KitraTest::click(t.viewport(), pos);
             QHelpEvent help(QEvent::ToolTip, pos, t.viewport()->mapToGlobal(pos));
             QApplication::sendEvent(t.viewport(), &help);
-            const int role = clicked.isEmpty() ? 0 : clicked.at(0).at(1).value<Role>();
-            const int slot = role - struTreeViewData::Pixmap1Role + 1;
-            seen << QString("%1 %2").arg(role ? QString::number(slot) : "none").arg(QToolTip::text());
+            const int slot = clicked.isEmpty() ? 0 : clicked.at(0).at(1).value<Role>() - struTreeViewData::Pixmap1Role + 1;
+            seen << (clicked.isEmpty() ? QString("none") : QString::number(slot)) + ' ' + QToolTip::text();
         }
         QToolTip::hideText();
         // A tip is found by x alone.
@@ -147,14 +136,16 @@ private slots:
     {
         Table t;
         const auto pictures = [&t](bool hover, bool disabled) {
-            t.set(0, slotValue({solid(Qt::red, 16), hover ? solid(Qt::green, 16) : QVariant(), solid(Qt::blue, 16),
-                                disabled ? solid(Qt::gray, 16) : QVariant()}),
-                  struTreeViewData::Pixmap1Role);
+            const QVariantList all{solid(Qt::red), hover ? solid(Qt::green) : QVariant(), solid(Qt::blue),
+                                   disabled ? solid(Qt::gray) : QVariant()};
+            t.set(0, slotValue(all), struTreeViewData::Pixmap1Role);
         };
-        // The image lies at x 15 to 30: its colour, and whether the mouse at x shows a pointing hand.
+        // The cursor (and when `routed` a move event) to x; the colour of the image at x 15 to 30, and the hand.
         QList<QPair<QColor, bool>> seen;
         const auto look = [&t, &seen](int x, bool routed = true) {
-            t.hover(t.at(x), routed);
+            QCursor::setPos(t.viewport()->mapToGlobal(t.at(x)));
+            if (routed)
+                KitraTest::move(t.viewport(), t.at(x), Qt::NoButton);
             seen << qMakePair(t.colourAt(t.at(22)), t.view->cursor().shape() == Qt::PointingHandCursor);
         };
         pictures(true, true);
@@ -180,10 +171,9 @@ private slots:
         pictures(false, true);      // without a hover picture the slot has no states
         look(22);
         const QColor background = t.colourAt(t.at(60));
-        QCOMPARE(seen, (QList<QPair<QColor, bool>>{{Qt::green, false}, {Qt::green, true}, {Qt::blue, true},
-                                                   {Qt::red, true}, {Qt::blue, true}, {Qt::green, true},
-                                                   {Qt::red, false}, {Qt::red, true}, {Qt::green, true},
-                                                   {Qt::gray, false}, {background, false}, {Qt::red, false}}));
+        QCOMPARE(seen, (QList<QPair<QColor, bool>>{{Qt::green, false}, {Qt::green, true}, {Qt::blue, true}, {Qt::red, true},
+                                                   {Qt::blue, true}, {Qt::green, true}, {Qt::red, false}, {Qt::red, true},
+                                                   {Qt::green, true}, {Qt::gray, false}, {background, false}, {Qt::red, false}}));
     }
 
     void editorsAreFilledFromTheModelAndCommitBack()
@@ -204,8 +194,7 @@ private slots:
         QSignalSpy changed(delegate, &ZtTableViewItemDelegate::SignalEditorDataChanged);
         for (int column = 0; column < 3; ++column) {
             KitraTest::doubleClick(t.viewport(), t.at(60, 0, column));
-            QWidget* const editor = t.editor(column);
-            QVERIFY(editor);
+            QWidget* const editor = t.editor(column);       // none at all fails the line edit's check
             if (auto* combo = qobject_cast<ZtComboBox*>(editor)) {
                 QCOMPARE(combo->count(), 3);
                 QCOMPARE(combo->currentText(), QStringLiteral("Sub stream"));
@@ -218,8 +207,7 @@ private slots:
                 auto* line = qobject_cast<ZtLineEdit*>(editor);
                 QVERIFY(line);
                 QCOMPARE(line->text(), QStringLiteral("Camera 1"));
-                // Beside the check box, which stays visible.
-                QCOMPARE(line->x(), t.view->visualRect(t.model.index(0, 2)).left() + 24);
+                QCOMPARE(line->x(), t.view->visualRect(t.model.index(0, 2)).left() + 24);     // beside the box, still shown
                 line->selectAll();
                 QTest::keyClicks(line, "Camera 9");
             }

@@ -40,22 +40,9 @@ public:
     QList<QRect> seen;
 };
 
-struct Border
-{
-    bool stretchable;
-    QPoint at;            // in the dialog
-    QPoint delta;
-    int cursor;
-    QRect expected;
-};
-
-struct Stored
-{
-    QString config;       // "DialogCfg.ini" before the dialog opens
-    bool stretchable;
-    QString name, other;
-    QSize opened, reopened;
-};
+struct Border { bool stretchable; QPoint at, delta; int cursor; QRect expected; };   // at: in the dialog
+// config: "DialogCfg.ini" before the dialog opens
+struct Stored { QString config; bool stretchable; QString name, other; QSize opened, reopened; };
 
 } // namespace
 
@@ -82,27 +69,24 @@ private slots:
         QTest::addColumn<int>("flags");
         QTest::addColumn<QStringList>("buttons");     // object name = tool tip, in the title bar's order
         QTest::addColumn<QString>("style");
-        QTest::addColumn<QString>("line");
-        const QString light = "QFrame#line{color:#e3e3e3;}";
-        QTest::newRow("close, dark") << int(ZtDialog::CloseButtonHint) << QStringList{"pCloseBtn=Close"} << "Dark"
-                                     << "QFrame#line{color:#626262;}";
+        QTest::newRow("close, dark") << int(ZtDialog::CloseButtonHint) << QStringList{"pCloseBtn=Close"} << "Dark";
         QTest::newRow("min max close") << int(ZtDialog::MinMaxButtonsHint | ZtDialog::CloseButtonHint)
                                        << QStringList{"pMinBtn=Minimize", "pMaxBtn=Maximize", "pCloseBtn=Close"}
-                                       << "DustyBlue" << light;
+                                       << "DustyBlue";
         QTest::newRow("maximise only, no skin") << int(ZtDialog::MaximizeButtonHint) << QStringList{"pMaxBtn=Maximize"}
-                                                << "" << light;
-        QTest::newRow("none") << 0 << QStringList() << "DustyBlue" << light;
+                                                << "";
+        QTest::newRow("none") << 0 << QStringList() << "DustyBlue";
     }
     void formButtonsKeysMaskAndCentring()
     {
         QFETCH(int, flags);
         QFETCH(QStringList, buttons);
         QFETCH(QString, style);
-        QFETCH(QString, line);
         useSkinStyle(m_dir.filePath("settings.ini"), style);
         ZtDialog dialog(nullptr, QFlags<ZtDialog::DialogFlag>(flags));
         dialog.SetCloseAnimaEnable(false);
-        QCOMPARE(dialog.findChild<QFrame*>("line")->styleSheet(), line);
+        QCOMPARE(dialog.findChild<QFrame*>("line")->styleSheet(),
+                 QString("QFrame#line{color:#%1;}").arg(style == "Dark" ? "626262" : "e3e3e3"));
         QTest::ignoreMessage(QtWarningMsg, "ZtDialog::AddCentralWidget: Attempt to insert null QWidget");
         dialog.AddCentralWidget(nullptr);
         QVERIFY(!dialog.GetCentralWidget()->layout());
@@ -162,42 +146,36 @@ private slots:
     }
 
     // QuitExec rejects all running loops, nested too, and forgets those answered, quit or deleted.
-    void quitExecRejectsEveryRunningLoopOnce_data()
-    {
-        QTest::addColumn<bool>("animated");
-        QTest::newRow("animated") << true;
-        QTest::newRow("at once") << false;
-    }
     void quitExecRejectsEveryRunningLoopOnce()
     {
-        QFETCH(bool, animated);
-        ZtDialog answered, outer, inner;
-        auto* doomed = new ZtDialog;
-        int rejected = 0;
-        for (ZtDialog* dialog : {&answered, &outer, &inner}) {
-            dialog->SetCloseAnimaEnable(animated);
-            connect(dialog, &QDialog::rejected, this, [&rejected] { ++rejected; });
-        }
-        QTimer::singleShot(0, &answered, [&answered] { answered.accept(); });
-        QCOMPARE(answered.exec(), int(QDialog::Accepted));
-        answered.show();
-        QList<int> results;                       // innermost first
-        QTimer::singleShot(0, &outer, [&] {
-            QTimer::singleShot(0, &inner, [&] {
-                QTimer::singleShot(0, [&] {
-                    delete doomed;
-                    ZtDialog::QuitExec();
+        for (const bool animated : {true, false}) {
+            ZtDialog answered, outer, inner;
+            auto* doomed = new ZtDialog;
+            int rejected = 0;
+            for (ZtDialog* dialog : {&answered, &outer, &inner}) {
+                dialog->SetCloseAnimaEnable(animated);
+                connect(dialog, &QDialog::rejected, this, [&rejected] { ++rejected; });
+            }
+            QTimer::singleShot(0, &answered, [&answered] { answered.accept(); });
+            QCOMPARE(answered.exec(), int(QDialog::Accepted));
+            answered.show();
+            QList<int> results;                       // innermost first
+            QTimer::singleShot(0, &outer, [&] {
+                QTimer::singleShot(0, &inner, [&] {
+                    QTimer::singleShot(0, [&] {
+                        delete doomed;
+                        ZtDialog::QuitExec();
+                    });
+                    results << doomed->exec();
                 });
-                results << doomed->exec();
+                results << inner.exec();
             });
-            results << inner.exec();
-        });
-        results << outer.exec();
-        QCOMPARE(results, QList<int>({QDialog::Rejected, QDialog::Rejected, QDialog::Rejected}));
-
-        ZtDialog::QuitExec();
-        QCOMPARE(rejected, 2);                    // outer and inner, once each
-        QVERIFY(answered.isVisible());
+            results << outer.exec();
+            QCOMPARE(results, QList<int>({QDialog::Rejected, QDialog::Rejected, QDialog::Rejected}));
+            ZtDialog::QuitExec();
+            QCOMPARE(rejected, 2);                    // outer and inner, once each
+            QVERIFY(answered.isVisible());
+        }
     }
 
     // Closing shrinks, reports and restores; reopened meanwhile it stays open, deleted it is left alone.

@@ -12,10 +12,7 @@ using C = ZtCustomDialog;
 
 namespace {
 
-void setSkin(QString version)
-{
-    SetSkinVersion(version);
-}
+void setSkin(QString version) { SetSkinVersion(version); }
 
 // The push buttons of a shown box from left to right, as "objectName:text".
 QStringList buttonsOf(const QWidget* box)
@@ -42,24 +39,10 @@ void answer(const QString& click, std::function<void(ZtDialog*)> look = {})
     });
 }
 
-struct Show
-{
-    int function;
-    QString click;         // see answer()
-    QString icon;          // the skin's picture; empty: none
-    QSize size;
-    QStringList buttons;
-    int answer;
-};
-
-struct Rule
-{
-    int buttons;
-    QString positive, negative;
-    QStringList expected;   // left to right
-    int focus;              // index of the button with the keyboard focus
-    QList<int> reports;     // what each button reports
-};
+// click: see answer(); icon: the skin's picture, empty: none.
+struct Show { int function; QString click, icon; QSize size; QStringList buttons; int answer; };
+// expected: left to right; focus: index of the focused button; reports: what each button reports.
+struct Rule { int buttons; QString positive, negative; QStringList expected; int focus; QList<int> reports; };
 
 } // namespace
 
@@ -185,21 +168,6 @@ private slots:
         }
     }
 
-    // A host may delete either box from a slot of its own button's signal.
-    void aBoxDeletedFromItsOwnButtonSlot()
-    {
-        auto* message = new B("Title", "Text", B::Ok | B::Cancel);
-        auto* custom = new C(C::Ok | C::Cancel);
-        connect(message, &B::SignalButtonClicked, message, [message] { delete message; });
-        connect(custom, &C::SignalCancelButtonClicked, custom, [custom] { delete custom; });
-        for (const auto& [box, click] : {std::pair<ZtDialog*, QString>{message, "MsgBtnOk"}, {custom, "CancelButton"}}) {
-            const QPointer<ZtDialog> alive(box);
-            showAt(*box, QRect(100, 100, 300, 164));
-            QTest::mouseClick(box->findChild<QPushButton*>(click), Qt::LeftButton);
-            QVERIFY(alive.isNull());
-        }
-    }
-
     // OK is the main, focused button; only Cancel closes (after its signal); setters skip missing buttons.
     void customDialogButtons_data()
     {
@@ -252,24 +220,30 @@ private slots:
                  QList<int>({int(hasOk), int(bool(buttons & C::Other)), hasCancel ? 0 : -1}));
     }
 
-    // The boxes lay out their central frames themselves; a null icon keeps the one the box was built with.
-    void addCentralWidgetThroughTheBaseIsRefused()
+    // The boxes lay out their central frames themselves, a null icon keeps the one the box was built
+    // with, and a host may delete either box from a slot of its own button's signal.
+    void ownFramesAndDeletionFromTheirOwnButtons()
     {
         QPixmap icon(20, 20);
         icon.fill(Qt::red);
-        B box(icon, "Title", "Text", B::Ok);
-        const QLabel* label = box.findChild<QLabel*>("msgbox_icon_label");
-        box.SetIconImage(QPixmap());
-        QCOMPARE(label->pixmap(Qt::ReturnByValue).size(), QSize(20, 20));
-        C custom(C::Ok);
-        for (ZtDialog* dialog : std::initializer_list<ZtDialog*>{&box, &custom}) {
-            const QLayout* own = dialog->GetCentralWidget()->layout();
+        auto* message = new B(icon, "Title", "Text", B::Ok | B::Cancel);
+        message->SetIconImage(QPixmap());
+        QCOMPARE(message->findChild<QLabel*>("msgbox_icon_label")->pixmap(Qt::ReturnByValue).size(), QSize(20, 20));
+        auto* custom = new C(C::Ok | C::Cancel);
+        connect(message, &B::SignalButtonClicked, message, [message] { delete message; });
+        connect(custom, &C::SignalCancelButtonClicked, custom, [custom] { delete custom; });
+        for (const auto& [box, click] : {std::pair<ZtDialog*, QString>{message, "MsgBtnOk"}, {custom, "CancelButton"}}) {
+            const QLayout* own = box->GetCentralWidget()->layout();
             QTextEdit content;
             const QString warning("ZtDialog::AddCentralWidget: %1 lays out its central frame itself");
-            QTest::ignoreMessage(QtWarningMsg, qPrintable(warning.arg(dialog->metaObject()->className())));
-            dialog->AddCentralWidget(&content);
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(warning.arg(box->metaObject()->className())));
+            box->AddCentralWidget(&content);
             QVERIFY(!content.parentWidget());
-            QCOMPARE(dialog->GetCentralWidget()->layout(), own);
+            QCOMPARE(box->GetCentralWidget()->layout(), own);
+            const QPointer<ZtDialog> alive(box);
+            showAt(*box, QRect(100, 100, 300, 164));
+            QTest::mouseClick(box->findChild<QPushButton*>(click), Qt::LeftButton);
+            QVERIFY(alive.isNull());
         }
     }
 };

@@ -22,8 +22,7 @@ struct Area
     QWidget area;
 };
 
-// The notice as the area shows it, at `x` in the middle of its first line: the card is at x = 200
-// (opaque until the notice fades), the soft shadow at x = 5.
+// Alpha at `x` on the notice's first line: its card at x = 200 (opaque until it fades), its shadow at x = 5.
 int alphaAt(NotifyWidget* notice, int x)
 {
     return qAlpha(notice->grab().toImage().pixel(x, 20));
@@ -68,27 +67,23 @@ private slots:
         QCOMPARE(older->y(), next->y() + 40);
     }
 
-    // A notice waits above the area (its slide is checked above) and shows its type's icon on a card
-    // of the skin's colour, in a soft shadow.
+    // Waiting above the area, a notice shows its type's icon on a card of the skin's colour, in a soft shadow.
     void noticeSlidesInWithItsSizeIconAndSkin_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("type");
         QTest::addColumn<int>("height");
-        QTest::addColumn<QColor>("icon");
         QTest::addColumn<QString>("skin");
-        const QColor correct("#2fb36b"), error("#e5484d");
-        QTest::newRow("short, correct") << "Saved" << 0 << 40 << correct << "DustyBlue";
-        QTest::newRow("long, error") << kLong << 1 << 60 << error << "DustyBlue";
-        QTest::newRow("unknown type is an error, dark") << "Odd" << 7 << 40 << error << "Dark";
-        QTest::newRow("no type is correct") << "Done" << -1 << 40 << correct << "DustyBlue";
+        QTest::newRow("short, correct") << "Saved" << 0 << 40 << "DustyBlue";
+        QTest::newRow("long, error") << kLong << 1 << 60 << "DustyBlue";
+        QTest::newRow("unknown type is an error, dark") << "Odd" << 7 << 40 << "Dark";
+        QTest::newRow("no type is correct") << "Done" << -1 << 40 << "DustyBlue";
     }
     void noticeSlidesInWithItsSizeIconAndSkin()
     {
         QFETCH(QString, text);
         QFETCH(int, type);
         QFETCH(int, height);
-        QFETCH(QColor, icon);
         QFETCH(QString, skin);
         useSkinStyle(m_dir.filePath("settings.ini"), skin);
         Area area;
@@ -96,6 +91,7 @@ private slots:
         NotifyWidget* notice = area.newest();
         QVERIFY(notice && notice->isVisible());
         const QColor card = skin == "Dark" ? QColor("#515151") : QColor(Qt::white);
+        const QColor icon(type <= 0 ? "#2fb36b" : "#e5484d");                  // correct, or an error
         QCOMPARE(QColor(notice->grab().toImage().pixel(200, 3)), card);      // above the text
         QCOMPARE(QVariantList({notice->Text(), notice->size(), notice->pos()}),
                  QVariantList({text, QSize(240, height), QPoint(0, -40)}));     // waits above the area
@@ -131,8 +127,7 @@ private slots:
         QCOMPARE(area.newest()->pos(), QPoint(0, 0));       // just above the second notice
         area.newest()->SetFadeDelay(0);
         guards << area.newest();
-        const auto allGone = [&guards] { return std::all_of(guards.cbegin(), guards.cend(), [](auto g) { return !g; }); };
-        QTRY_VERIFY_WITH_TIMEOUT(allGone(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(guards.count(QPointer<NotifyWidget>()), guards.count(), 5000);   // all gone
         NotifyManager::addNotify("again");
         QCOMPARE(area.newest()->pos(), QPoint(0, -40));
     }

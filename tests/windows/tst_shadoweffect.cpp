@@ -20,6 +20,12 @@ struct Shadowed
         QVERIFY(QTest::qWaitForWindowExposed(&target));
     }
     QRect around(const QRect& cast) const { return cast.translated(target.geometry().topLeft()).adjusted(-5, -5, 5, 5); }
+    bool shownAgain()
+    {
+        target.hide();
+        target.show();
+        return shadow.isVisible();
+    }
     QWidget target;
     ShadowEffect shadow;
 };
@@ -47,23 +53,18 @@ private slots:
         Shadowed w;
         QVERIFY(w.shadow.isVisible() && static_cast<QWidget&>(w.shadow).isWindow());
         QTRY_COMPARE(w.shadow.geometry(), QRect(195, 145, 110, 60));
-        w.target.move(320, 240);
-        QTRY_COMPARE(w.shadow.geometry(), w.around(w.target.rect()));
-        w.target.resize(160, 90);
-        QTRY_COMPARE(w.shadow.geometry(), w.around(w.target.rect()));
+        for (const QRect& geometry : {QRect(320, 240, 100, 50), QRect(320, 240, 160, 90)}) {   // moved, then resized
+            w.target.setGeometry(geometry);
+            QTRY_COMPARE(w.shadow.geometry(), w.around(w.target.rect()));
+        }
         w.target.hide();
-        QVERIFY(!w.shadow.isVisible());
-        w.target.show();
-        QVERIFY(w.shadow.isVisible());
+        QVERIFY(!w.shadow.isVisible() && w.shownAgain());
         w.shadow.setValidRect(QRect(10, 5, 60, 30));
         QTRY_COMPARE(w.shadow.geometry(), w.around(QRect(10, 5, 60, 30)));
         w.target.move(250, 200);
         QTRY_COMPARE(w.shadow.geometry(), w.around(QRect(10, 5, 60, 30)));
         w.shadow.dettachWidget();                 // hidden until the next show
-        QVERIFY(!w.shadow.isVisible());
-        w.target.hide();
-        w.target.show();
-        QVERIFY(w.shadow.isVisible());
+        QVERIFY(!w.shadow.isVisible() && w.shownAgain());
         w.target.close();
         QVERIFY(!w.shadow.isVisible());
     }
@@ -89,14 +90,12 @@ private slots:
         const struct { int side; QPoint inner, outer; } sides[] = {
             {ShadowEffect::FrameLeft, {3, 30}, {1, 30}}, {ShadowEffect::FrameTop, {55, 3}, {55, 1}},
             {ShadowEffect::FrameRight, {106, 30}, {108, 30}}, {ShadowEffect::FrameBottom, {55, 56}, {55, 58}}};
-        for (const auto& s : sides) {
-            QVERIFY((frame & s.side) ? alpha(s.inner) > alpha(s.outer) && alpha(s.inner) <= 80 : alpha(s.inner) == 0);
-            QVERIFY(!(frame & s.side) || image.pixelColor(s.inner).rgb() == QColor(Qt::black).rgb());
-        }
+        for (const auto& s : sides)
+            QVERIFY((frame & s.side) ? alpha(s.inner) > alpha(s.outer) && alpha(s.inner) <= 80
+                                           && image.pixelColor(s.inner).rgb() == qRgb(0, 0, 0)
+                                     : alpha(s.inner) == 0);
         w.shadow.setDefaultVisible(false);
-        w.target.hide();
-        w.target.show();
-        QVERIFY(!w.shadow.isVisible());
+        QVERIFY(!w.shownAgain());
     }
 
     // A child's shadow sits in the parent, under the target.

@@ -73,25 +73,24 @@ private slots:
     void fitsTheTextBesideTheAnchor_data()
     {
         QTest::addColumn<int>("width");     // of the text; 0: "tip"
-        QTest::addColumn<int>("side");
-        QTest::addColumn<int>("shownAs");
+        QTest::addColumn<int>("side");      // 0 right, 1 left, 2 above, 3 below
         QTest::addColumn<int>("lines");     // 0: one line as wide as the text
-        QTest::newRow("right") << 0 << 0 << 0 << 0;
-        QTest::newRow("left") << 0 << 1 << 1 << 0;
-        QTest::newRow("above") << 0 << 2 << 2 << 0;
-        QTest::newRow("below") << 0 << 3 << 3 << 0;
-        QTest::newRow("unknown side 9 as right") << 0 << 9 << 0 << 0;
-        QTest::newRow("negative side as right") << 0 << -1 << 0 << 0;
-        QTest::newRow("between limits, below") << 250 << 3 << 3 << 0;
-        QTest::newRow("two lines, left") << 450 << 1 << 1 << 2;
-        QTest::newRow("three lines, right") << 650 << 0 << 0 << 3;
+        QTest::newRow("right") << 0 << 0 << 0;
+        QTest::newRow("left") << 0 << 1 << 0;
+        QTest::newRow("above") << 0 << 2 << 0;
+        QTest::newRow("below") << 0 << 3 << 0;
+        QTest::newRow("unknown side 9 as right") << 0 << 9 << 0;
+        QTest::newRow("negative side as right") << 0 << -1 << 0;
+        QTest::newRow("between limits, below") << 250 << 3 << 0;
+        QTest::newRow("two lines, left") << 450 << 1 << 2;
+        QTest::newRow("three lines, right") << 650 << 0 << 3;
     }
     void fitsTheTextBesideTheAnchor()
     {
         QFETCH(int, width);
         QFETCH(int, side);
-        QFETCH(int, shownAs);
         QFETCH(int, lines);
+        const int shownAs = side >= 0 && side <= 3 ? side : 0;
         QWidget window;
         QWidget anchor(&window);
         anchor.setGeometry(150, 120, 80, 24);
@@ -164,41 +163,31 @@ private slots:
     }
 
     // The pointer's place and depth by its settings, on a tip 200 pixels wide.
-    void pointerFollowsItsSettings_data()
-    {
-        QTest::addColumn<int>("left");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<bool>("onTop");
-        QTest::addColumn<int>("centre");       // x of the pointer's tip
-        QTest::addColumn<int>("depth");
-        QTest::newRow("default: centred below") << -1 << -1 << false << 100 << 10;
-        QTest::newRow("moved left") << 20 << -1 << false << 30 << 10;
-        QTest::newRow("deeper") << -1 << 16 << false << 100 << 16;
-        QTest::newRow("on top, centred") << -1 << -1 << true << 100 << 10;
-        QTest::newRow("on top, moved right") << 140 << -1 << true << 150 << 10;
-    }
     void pointerFollowsItsSettings()
     {
-        QFETCH(int, left);
-        QFETCH(int, height);
-        QFETCH(bool, onTop);
-        QFETCH(int, centre);
-        QFETCH(int, depth);
-        TipWidget tip(QStringLiteral("A tip"));
-        tip.setFixedSize(200, 80);
-        tip.setTriangleLeft(left);
-        tip.setTriangleHeight(height);
-        tip.setTriangleOnTop(onTop);
-        tip.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&tip));
-        const QRect label = tip.findChild<QLabel*>()->geometry();
-        // Halfway down the pointer: inside at its middle, outside well beside it.
-        const int y = onTop ? label.top() - depth / 2 : label.bottom() + depth / 2;
-        const QImage image = tip.grab().toImage();
-        QCOMPARE(image.pixelColor(centre, y), kLightFill);
-        const int beside = centre > 100 ? centre - depth - 8 : centre + depth + 8;
-        QVERIFY2(image.pixelColor(beside, y).alpha() < 100, "the pointer is wider than it should be");
-        QCOMPARE(image.pixelColor(label.center()), kLightFill);    // the box itself
+        const struct { int left, height; bool onTop; int centre, depth; } cases[] = {   // centre: x of its tip
+            {-1, -1, false, 100, 10},    // default: centred below
+            {20, -1, false, 30, 10},     // moved left
+            {-1, 16, false, 100, 16},    // deeper
+            {-1, -1, true, 100, 10},     // on top, centred
+            {140, -1, true, 150, 10}};   // on top, moved right
+        for (const auto& c : cases) {
+            TipWidget tip(QStringLiteral("A tip"));
+            tip.setFixedSize(200, 80);
+            tip.setTriangleLeft(c.left);
+            tip.setTriangleHeight(c.height);
+            tip.setTriangleOnTop(c.onTop);
+            tip.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&tip));
+            const QRect label = tip.findChild<QLabel*>()->geometry();
+            // Halfway down the pointer: inside at its middle, outside well beside it.
+            const int y = c.onTop ? label.top() - c.depth / 2 : label.bottom() + c.depth / 2;
+            const QImage image = tip.grab().toImage();
+            QCOMPARE(image.pixelColor(c.centre, y), kLightFill);
+            const int beside = c.centre > 100 ? c.centre - c.depth - 8 : c.centre + c.depth + 8;
+            QVERIFY2(image.pixelColor(beside, y).alpha() < 100, "the pointer is wider than it should be");
+            QCOMPARE(image.pixelColor(label.center()), kLightFill);    // the box itself
+        }
     }
 
     // Colours are read at each show only (unknown skins keep them); a content widget replaces the text.

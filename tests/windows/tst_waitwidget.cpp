@@ -1,7 +1,7 @@
 // The wait indicator: modal, centred over its parent, ended by the host, a time-out or Escape.
-#include "KitraTest.h"
 #include "WaitWidget.h"
 #include "WaitWidget_p.h"
+#include "WindowsTest.h"
 
 using namespace ZtGUI;
 
@@ -15,8 +15,7 @@ struct Host
     Host()
     {
         parent.setWindowFlags(Qt::FramelessWindowHint);
-        parent.setGeometry(100, 100, 400, 300);
-        parent.show();
+        WindowsTest::showAt(parent, QRect(100, 100, 400, 300));
     }
     // Runs `action` from the waiting's own loop and returns once the waiting ends.
     void waitWith(const std::function<void()>& action, int after = 0)
@@ -71,8 +70,7 @@ private slots:
         QCOMPARE(shown.at(1), shown.at(0));
     }
 
-    // Escape cancels only where allowed; the host may delete the widget while it waits or from its
-    // time-out signal.
+    // Escape cancels only where allowed; the host may delete the widget while it waits or from its time-out.
     void escapeOrDeletionEndsTheWaiting_data()
     {
         QTest::addColumn<QString>("how");

@@ -27,23 +27,21 @@ public:
     void step()
     {
         using C = ZtCalendar;
+        using R = ZtDateTimeCalendar;
         rebuild(m_calendar, {0, 0}, &C::SgnDateTimeChanged, &C::SgnCalendarHide, &C::SgnCellDoubleClicked);
         rebuild(m_edit, {260, 0}, &ZtDateTimeEdit::SgnStartDateChanged, &ZtDateTimeEdit::SgnYearMonthChanged);
         rebuild(m_dateButton, {260, 300}, &ZtDateCalendar::SgnDateTimeChanged);
-        using R = ZtDateTimeCalendar;
         rebuild(m_rangeButton, {500, 300}, &R::SgnDateTimeChanged, &R::SgnCellDoubleClicked);
         rebuild(m_box, {100, 400}, &QDialog::finished);
         rebuild(m_dialog, {400, 60}, &QDialog::finished);
         const int what = m_random.bounded(6);
-        if (what < 2) {
+        static const Qt::Key keys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab};
+        if (what < 2)
             clickSomewhere();
-        } else if (what == 2) {
-            static const Qt::Key keys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab};
-            if (QWidget* focus = QApplication::focusWidget())
-                QTest::keyClick(focus, keys[m_random.bounded(5)]);
-        } else {
+        else if (what > 2)
             callSomething();
-        }
+        else if (QWidget* focus = QApplication::focusWidget())
+            QTest::keyClick(focus, keys[m_random.bounded(5)]);
     }
 
     // What an operator sees must stay a real day of the pickers' calendar.
@@ -56,8 +54,7 @@ public:
 private:
     template <typename Widget> static Widget* make() { return new Widget; }
 
-    // Builds the widget again once a slot deleted it; a slot of each of its signals deletes its
-    // sender now and then.
+    // Builds the widget again once a slot deleted it; a slot of each of its signals now and then deletes it.
     template <typename Widget, typename... Signals>
     void rebuild(QPointer<Widget>& widget, const QPoint& at, Signals... sigs)
     {
@@ -74,10 +71,9 @@ private:
     // (pop-ups count), event by event to the widget under it, since any event may delete it.
     void clickSomewhere()
     {
-        QList<QWidget*> windows;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w->width() > 0 && w->height() > 0)
-                windows << w;
+        QWidgetList windows = QApplication::topLevelWidgets();
+        const auto hidden = [](QWidget* w) { return !w->isVisible() || w->size().isEmpty(); };
+        windows.erase(std::remove_if(windows.begin(), windows.end(), hidden), windows.end());
         if (windows.isEmpty())
             return;
         const int kind = m_random.bounded(3);
@@ -102,8 +98,7 @@ private:
         }
     }
 
-    // One call a step, with dates past both ends of the calendar now and then; a pointer is null
-    // where a slot deleted the widget.
+    // One call a step, now and then with dates past the calendar's ends; a null pointer is a deleted widget.
     void callSomething()
     {
         const QDate day = QDate(1965, 1, 1).addDays(m_random.bounded(30000));

@@ -10,6 +10,7 @@ namespace {
 
 const QRect kNormal(100, 120, 300, 200);
 const QRect kDesktop(0, 0, 800, 600);   // the offscreen screen; its available area is the whole of it
+const QPoint kGrip(40, 15);             // in the title bar
 
 // A frameless window whose first 30 pixels are its title bar.
 struct Window
@@ -68,130 +69,101 @@ class tst_WindowTitle : public QObject
 private slots:
     void initTestCase() { KitraTest::failOnUnexpectedWarnings(); }
 
-    // The grabbed point stays on the desktop; a filled or locked window stays put.
-    void dragMovesTheWindowAndKeepsTheGripOnTheDesktop_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QPoint>("to");          // where the cursor goes, global
-        QTest::addColumn<QPoint>("grip");        // where the grabbed point ends, global; null: unmoved
-        QTest::newRow("inside") << "" << QPoint(300, 250) << QPoint(300, 250);
-        QTest::newRow("below the screen") << "" << QPoint(300, 750) << QPoint(300, 599);
-        QTest::newRow("left of the screen") << "" << QPoint(-80, 250) << QPoint(0, 250);
-        QTest::newRow("past the corner") << "" << QPoint(900, -30) << QPoint(799, 0);
-        QTest::newRow("move disabled") << "locked" << QPoint(300, 250) << QPoint();
-    }
+    // The grabbed point stays on the desktop; a locked window stays put.
     void dragMovesTheWindowAndKeepsTheGripOnTheDesktop()
     {
-        QFETCH(QString, how);
-        QFETCH(QPoint, to);
-        QFETCH(QPoint, grip);
-        Window w;
-        w.title->SetOpenWidgetMoveEnable(how != "locked");
-        const QRect before = w.window.geometry();
-        const QPoint inTitle(40, 15);
-        KitraTest::dragGlobal(w.title, w.title->mapToGlobal(inTitle), to);
-        if (grip.isNull())
-            QCOMPARE(w.window.geometry(), before);
-        else
-            QCOMPARE(w.title->mapToGlobal(inTitle), grip);
-        QCOMPARE(w.window.size(), before.size());
+        // Where the cursor goes and where the grabbed point ends, global: inside, below the screen, left of
+        // it, past its corner; a null end: move disabled.
+        const QPair<QPoint, QPoint> drags[] = {{{300, 250}, {300, 250}}, {{300, 750}, {300, 599}},
+                                               {{-80, 250}, {0, 250}}, {{900, -30}, {799, 0}}, {{300, 250}, {}}};
+        for (const auto& [to, grip] : drags) {
+            Window w;
+            w.title->SetOpenWidgetMoveEnable(!grip.isNull());
+            const QPoint from = w.title->mapToGlobal(kGrip);
+            KitraTest::dragGlobal(w.title, from, to);
+            QCOMPARE(w.title->mapToGlobal(kGrip), grip.isNull() ? from : grip);
+            QCOMPARE(w.window.size(), kNormal.size());
+        }
     }
 
-    // Filled, the window stays put and saves its geometry once; restored, it goes back there.
-    void filledWindowsGoBackToTheSavedGeometry_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<uint>("type");
-        QTest::addColumn<QSize>("restoreTo");     // valid: a size, that keeps the saved place
-        QTest::newRow("maximised") << "max" << 1u << QSize();
-        QTest::newRow("full screen") << "full" << 2u << QSize();
-        QTest::newRow("double click") << "double" << 1u << QSize();
-        QTest::newRow("maximised by the slot, restored to a size") << "slot" << 1u << QSize(250, 150);
-    }
+    // Filled (maximised, full screen, by a double click, by the slot and then restored to a size), the
+    // window stays put and saves its geometry once; restored, it goes back there.
     void filledWindowsGoBackToTheSavedGeometry()
     {
-        QFETCH(QString, how);
-        QFETCH(uint, type);
-        QFETCH(QSize, restoreTo);
-        Window w;
-        QSignalSpy changed(w.title, &ZtBaseWindowTitle::SignalWndSizeStatusChanged);
-        const auto state = [&w] {
-            return QVariantList{w.window.geometry(), w.type(), w.saved(), w.title->GetNormalGeometry(&w.window),
-                                w.title->IsMaximized(&w.window), w.title->IsFullScreen(&w.window)};
-        };
-        if (how == "double") {
-            KitraTest::doubleClick(w.title, QPoint(40, 15));
-            QCOMPARE(w.window.geometry(), kNormal);
-            QVERIFY(!w.window.property("_ZT_WindowType_").isValid());
-            w.title->SetOpenDoubleClickEnable(true);
-            KitraTest::doubleClick(w.title, QPoint(40, 15));
-        }
-        for (int i = 0; i < 2 && how != "double"; ++i)      // twice: the first saved geometry stays
-            how == "slot" ? w.title->OnShowMaximized()
-                          : how == "full" ? w.title->ShowFullScreen(&w.window) : w.title->ShowMaximized(&w.window);
-        QCOMPARE(state(), QVariantList({kDesktop, type, kNormal, kNormal, type == 1u, type == 2u}));
-        QVERIFY(changed.count() >= 1 || how == "max" || how == "full");    // the slots report it
-        KitraTest::move(w.title, QPoint(0, 0), Qt::NoButton);              // maximised: no stretch strips
-        QVERIFY(type != 1u || w.title->cursor().shape() == Qt::ArrowCursor);
-        KitraTest::dragGlobal(w.title, w.title->mapToGlobal(QPoint(40, 15)), QPoint(300, 250));
-        QCOMPARE(w.window.geometry(), kDesktop);
+        for (const QString how : {"max", "full", "double", "slot"}) {
+            const uint type = how == "full" ? 2u : 1u;
+            const QSize restoreTo = how == "slot" ? QSize(250, 150) : QSize();   // a size keeps the saved place
+            Window w;
+            QSignalSpy changed(w.title, &ZtBaseWindowTitle::SignalWndSizeStatusChanged);
+            const auto state = [&w] {
+                return QVariantList{w.window.geometry(), w.type(), w.saved(), w.title->GetNormalGeometry(&w.window),
+                                    w.title->IsMaximized(&w.window), w.title->IsFullScreen(&w.window)};
+            };
+            if (how == "double") {
+                KitraTest::doubleClick(w.title, kGrip);
+                QCOMPARE(w.window.geometry(), kNormal);
+                QVERIFY(!w.window.property("_ZT_WindowType_").isValid());
+                w.title->SetOpenDoubleClickEnable(true);
+                KitraTest::doubleClick(w.title, kGrip);
+            }
+            for (int i = 0; i < 2 && how != "double"; ++i)      // twice: the first saved geometry stays
+                how == "slot" ? w.title->OnShowMaximized()
+                              : how == "full" ? w.title->ShowFullScreen(&w.window) : w.title->ShowMaximized(&w.window);
+            QCOMPARE(state(), QVariantList({kDesktop, type, kNormal, kNormal, type == 1u, type == 2u}));
+            QVERIFY(changed.count() >= 1 || how == "max" || how == "full");    // the slots report it
+            KitraTest::move(w.title, QPoint(0, 0), Qt::NoButton);              // maximised: no stretch strips
+            QVERIFY(type != 1u || w.title->cursor().shape() == Qt::ArrowCursor);
+            KitraTest::dragGlobal(w.title, w.title->mapToGlobal(kGrip), QPoint(300, 250));
+            QCOMPARE(w.window.geometry(), kDesktop);
 
-        changed.clear();
-        if (restoreTo.isValid())
-            w.title->ShowNormal(&w.window, restoreTo);
-        else if (how == "double")
-            KitraTest::doubleClick(w.title, QPoint(40, 15));
-        else
-            w.title->OnShowMaxOrNormal();
-        const QRect normal = restoreTo.isValid() ? QRect(kNormal.topLeft(), restoreTo) : kNormal;
-        QCOMPARE(state(), QVariantList({normal, 0u, QRect(), QRect(), false, false}));
-        QVERIFY(changed.count() >= 1 || restoreTo.isValid());
+            changed.clear();
+            if (restoreTo.isValid())
+                w.title->ShowNormal(&w.window, restoreTo);
+            else if (how == "double")
+                KitraTest::doubleClick(w.title, kGrip);
+            else
+                w.title->OnShowMaxOrNormal();
+            const QRect normal = restoreTo.isValid() ? QRect(kNormal.topLeft(), restoreTo) : kNormal;
+            QCOMPARE(state(), QVariantList({normal, 0u, QRect(), QRect(), false, false}));
+            QVERIFY(changed.count() >= 1 || restoreTo.isValid());
+        }
     }
 
     // The strips (sized at the last show) set the cursor and report the stretch, which the window performs.
-    void stretchStripsSetTheCursorAndReportTheGesture_data()
-    {
-        QTest::addColumn<QPoint>("pos");
-        QTest::addColumn<int>("state");
-        QTest::addColumn<int>("cursor");
-        using T = ZtBaseWindowTitle;
-        const int fdiag = Qt::SizeFDiagCursor, hor = Qt::SizeHorCursor;
-        QTest::newRow("top-left corner") << QPoint(0, 0) << int(T::STRETCH_TOP_LEFT) << fdiag;
-        QTest::newRow("corner edge included") << QPoint(3, 3) << int(T::STRETCH_TOP_LEFT) << fdiag;
-        QTest::newRow("top-right corner") << QPoint(298, 2) << int(T::STRETCH_TOP_RIGHT) << int(Qt::SizeBDiagCursor);
-        QTest::newRow("top edge") << QPoint(197, 1) << int(T::STRETCH_TOP) << int(Qt::SizeVerCursor);
-        QTest::newRow("right edge") << QPoint(299, 15) << int(T::STRETCH_RIGHT) << hor;
-        QTest::newRow("left edge") << QPoint(2, 20) << int(T::STRETCH_LEFT) << hor;
-    }
     void stretchStripsSetTheCursorAndReportTheGesture()
     {
-        QFETCH(QPoint, pos);
-        QFETCH(int, state);
-        QFETCH(int, cursor);
-        auto* host = new Window;
-        Window& w = *host;
-        w.title->resize(200, 30);
-        KitraTest::move(w.title, pos, Qt::NoButton);
-        QCOMPARE(int(w.title->cursor().shape()), cursor);
-        QSignalSpy start(w.title, &ZtBaseWindowTitle::SignalStartTitleStretch);
-        QSignalSpy stretching(w.title, &ZtBaseWindowTitle::SignalTitleStretching);
-        QSignalSpy end(w.title, &ZtBaseWindowTitle::SignalEndTitleStretch);
-        const QPoint to = pos + QPoint(-30, -20);
-        KitraTest::drag(w.title, pos, to, 1);
-        QCOMPARE(w.window.geometry(), kNormal);
-        // The gesture is over: the next move hovers again, and a click there stretches nothing.
-        KitraTest::move(w.title, QPoint(150, 15), Qt::NoButton);
-        QCOMPARE(int(w.title->cursor().shape()), int(Qt::ArrowCursor));
-        KitraTest::click(w.title, QPoint(150, 15));
-        QCOMPARE(calls(start), QList<QVariantList>({{state, w.title->mapToGlobal(pos)}}));
-        QCOMPARE(calls(stretching), QList<QVariantList>({{w.title->mapToGlobal(to)}}));
-        QCOMPARE(end.count(), 1);
-        // The host may delete the window from the end of a stretch.
-        const QPointer<QWidget> guard(&w.window);
-        connect(w.title, &ZtBaseWindowTitle::SignalEndTitleStretch, &w.window, [host] { delete host; });
-        KitraTest::move(w.title, pos, Qt::NoButton);
-        KitraTest::click(w.title, pos);
-        QVERIFY(guard.isNull());
+        using T = ZtBaseWindowTitle;
+        const int fdiag = Qt::SizeFDiagCursor, hor = Qt::SizeHorCursor;
+        const struct { QPoint pos; int state, cursor; } strips[] = {
+            {{0, 0}, T::STRETCH_TOP_LEFT, fdiag}, {{3, 3}, T::STRETCH_TOP_LEFT, fdiag},   // the corner's edge included
+            {{298, 2}, T::STRETCH_TOP_RIGHT, Qt::SizeBDiagCursor}, {{197, 1}, T::STRETCH_TOP, Qt::SizeVerCursor},
+            {{299, 15}, T::STRETCH_RIGHT, hor}, {{2, 20}, T::STRETCH_LEFT, hor}};
+        for (const auto& strip : strips) {
+            const QPoint pos = strip.pos;
+            auto* host = new Window;
+            Window& w = *host;
+            w.title->resize(200, 30);
+            KitraTest::move(w.title, pos, Qt::NoButton);
+            QCOMPARE(int(w.title->cursor().shape()), strip.cursor);
+            QSignalSpy start(w.title, &T::SignalStartTitleStretch), stretching(w.title, &T::SignalTitleStretching);
+            QSignalSpy end(w.title, &T::SignalEndTitleStretch);
+            const QPoint to = pos + QPoint(-30, -20);
+            KitraTest::drag(w.title, pos, to, 1);
+            QCOMPARE(w.window.geometry(), kNormal);
+            // The gesture is over: the next move hovers again, and a click there stretches nothing.
+            KitraTest::move(w.title, QPoint(150, 15), Qt::NoButton);
+            QCOMPARE(int(w.title->cursor().shape()), int(Qt::ArrowCursor));
+            KitraTest::click(w.title, QPoint(150, 15));
+            QCOMPARE(calls(start), QList<QVariantList>({{strip.state, w.title->mapToGlobal(pos)}}));
+            QCOMPARE(calls(stretching), QList<QVariantList>({{w.title->mapToGlobal(to)}}));
+            QCOMPARE(end.count(), 1);
+            // The host may delete the window from the end of a stretch.
+            const QPointer<QWidget> guard(&w.window);
+            connect(w.title, &T::SignalEndTitleStretch, &w.window, [host] { delete host; });
+            KitraTest::move(w.title, pos, Qt::NoButton);
+            KitraTest::click(w.title, pos);
+            QVERIFY(guard.isNull());
+        }
     }
 
     // Null windows and empty sizes change nothing; a normal window only resizes; GetTopWindow skips a class.
@@ -222,28 +194,22 @@ private slots:
         QCOMPARE(w.type(), 0u);
     }
 
-    // A 40-pixel picture; the bar's centre is x = 199 (QRect::center of 0..399).
-    void pictureIsCentredOnTheParentWhileItFits_data()
-    {
-        QTest::addColumn<QRect>("label");
-        QTest::addColumn<int>("first");
-        QTest::addColumn<int>("last");
-        QTest::newRow("centred on the bar") << QRect(0, 0, 300, 30) << 179 << 218;
-        QTest::newRow("no room right: right-aligned") << QRect(0, 0, 210, 30) << 170 << 209;
-        QTest::newRow("centre left of the label: left-aligned") << QRect(190, 0, 210, 30) << 190 << 229;
-        QTest::newRow("centre right of the label: right-aligned") << QRect(0, 0, 150, 30) << 110 << 149;
-        QTest::newRow("wider than the label: own alignment") << QRect(100, 0, 30, 30) << 100 << 129;
-    }
+    // A 40-pixel picture is centred on the bar (centre x = 199, QRect::center of 0..399) while it fits.
     void pictureIsCentredOnTheParentWhileItFits()
     {
-        QFETCH(QRect, label);
-        QFETCH(int, first);
-        QFETCH(int, last);
-        TitleBar bar(label);
         QPixmap block(40, 10);
         block.fill(kInk);
-        bar.label->setPixmap(block);
-        QCOMPARE(bar.inkColumns(), qMakePair(first, last));
+        const struct { QRect label; int first, last; } cases[] = {
+            {{0, 0, 300, 30}, 179, 218},      // centred on the bar
+            {{0, 0, 210, 30}, 170, 209},      // no room right: right-aligned
+            {{190, 0, 210, 30}, 190, 229},    // centre left of the label: left-aligned
+            {{0, 0, 150, 30}, 110, 149},      // centre right of the label: right-aligned
+            {{100, 0, 30, 30}, 100, 129}};    // wider than the label: own alignment
+        for (const auto& c : cases) {
+            TitleBar bar(c.label);
+            bar.label->setPixmap(block);
+            QCOMPARE(bar.inkColumns(), qMakePair(c.first, c.last));
+        }
     }
 
     // Only the title is drawn, centred on the bar; an empty title draws not even the frame.
