@@ -520,6 +520,7 @@ private slots:
         QCOMPARE(wall.window(0, 0)->geometry(), QRectF(0, 0, 400, 200));
         QCOMPARE(wall.button(0, 0, ZtTVWallNormalWindow::MaxButton)->toolTip(), QStringLiteral("Restore"));
         clickOn(ZtTVWallNormalWindow::MaxButton);
+        QCOMPARE(wall.button(0, 0, ZtTVWallNormalWindow::MaxButton)->toolTip(), QStringLiteral("Max"));
         QCOMPARE(calls(geo), (Calls{{0, 0, 0, 0, 1, 1}, {0, 0, 0.25, 0.25, 0.75, 0.75}}));
         const QPoint button = wall.buttonAt(0, 0, ZtTVWallNormalWindow::CloseButton);
         KitraTest::drag(wall.viewport(), button - QPoint(6, 0), button);      // too short to move the window

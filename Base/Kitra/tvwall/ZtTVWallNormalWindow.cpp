@@ -197,10 +197,13 @@ void ZtTVWallNormalWindow::SetScale(const StructScaleRect& scale)
 void ZtTVWallNormalWindowPrivate::applyScale(const StructScaleRect& next, bool maximizedState, bool fittedState)
 {
     Q_Q(ZtTVWallNormalWindow);
-    if (isFree()) {
+    // The tool tips follow the states; most changes of scale keep both.
+    if (isFree() && maximized != maximizedState) {
         maximized = maximizedState;
         if (QGraphicsPixmapItem* max = buttons[ZtTVWallNormalWindow::MaxButton])
             max->setToolTip(maximizedState ? ZtTVWallNormalWindow::tr("Restore") : ZtTVWallNormalWindow::tr("Max"));
+    }
+    if (isFree() && fitted != fittedState) {
         fitted = fittedState;
         if (QGraphicsPixmapItem* fit = buttons[ZtTVWallNormalWindow::SelfAdaptionButton])
             fit->setToolTip(fittedState ? ZtTVWallNormalWindow::tr("Restore") : ZtTVWallNormalWindow::tr("SelfAdaption"));
