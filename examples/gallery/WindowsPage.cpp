@@ -775,10 +775,12 @@ void WindowsPage::postNotice(bool success)
 {
     const int count = success ? int(sizeof kSuccessNotices / sizeof *kSuccessNotices)
                               : int(sizeof kErrorNotices / sizeof *kErrorNotices);
-    const char* text = (success ? kSuccessNotices : kErrorNotices)[m_notices++ % count];
+    const int index = m_notices++ % count;
+    const char* text = success ? kSuccessNotices[index] : kErrorNotices[index];
     const NotifyManager::MsgType type = success ? NotifyManager::MsgCorrect : NotifyManager::MsgError;
-    NotifyManager::addNotify(tr(text), type);
-    log(QStringLiteral("NotifyManager"), (success ? QStringLiteral("success: ") : QStringLiteral("error: ")) + tr(text));
+    const QString notice = tr(text);
+    NotifyManager::addNotify(notice, type);
+    log(QStringLiteral("NotifyManager"), QLatin1String(success ? "success: " : "error: ") + notice);
 }
 
 void WindowsPage::showButtonTip()

@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(screenEvents, (QList<int>{2, QEvent::DragEnter, 2, QEvent::Drop}));
         QCOMPARE(windowEvents.size(), 6);
         QSignalSpy menus(wall, &ZtTVWallDisplayWnd::SignalScreenRightClick);
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(300, 250));
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(300, 250), host.viewport(2)->mapToGlobal(QPoint(300, 250)));
         QApplication::sendEvent(host.viewport(2), &menu);
         QCOMPARE(calls(menus), QList<QVariantList>{{2}});
     }
