@@ -437,8 +437,9 @@ private slots:
         QCOMPARE(calls(geo), (Calls{Sides{0, 0} + last}));
     }
 
-    // The host resizes the wall in the middle of a drag: the window, laid out anew, stops at the edge.
-    void dragStopsAtTheEdgeOfAWallResizedMeanwhile()
+    // The host resizes the wall in the middle of a drag: the window, laid out anew, stops at the
+    // edge, and a drag cut short puts it back where its rectangle says.
+    void dragsOnAWallResizedMeanwhile()
     {
         Wall wall;
         QWidget* view = wall.viewport();
@@ -451,6 +452,15 @@ private slots:
         KitraTest::release(view, start + QPoint(300, 0));
         const Sides r = wall.scale(0, 0);
         QCOMPARE(Sides({r.at(0), r.at(2)}), Sides({0.5, 1.0}));
+
+        wall->SetWindowSelectionMode(ZtTVWallNormalWnd::MultiSelection);
+        wall->OpenWindow(0, rect(0, 0.1, 0.4, 0.9), {});
+        KitraTest::click(view, wall.bodyOf(0, 1));  // selected beside the window the first drag selected
+        KitraTest::press(view, wall.bodyOf(0, 1));
+        KitraTest::move(view, wall.bodyOf(0, 1) + QPoint(20, 0));
+        wall->resize(800, 400);
+        QVERIFY(wall->DeleteWindow(0, 1));          // the group's drag ends with the pressed window
+        QCOMPARE(wall.window(0, 0)->geometry(), QRectF(400 * r[0], 200 * r[1], 400 * (r[2] - r[0]), 200 * (r[3] - r[1])));
     }
 
     // A selected window shows its zone's cursor; a drag there resizes or moves it within its screen.

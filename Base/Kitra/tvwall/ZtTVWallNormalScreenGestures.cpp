@@ -9,6 +9,7 @@
 #include "ZtTVWallNormalTitleItem.h"
 #include "ZtTVWallNormalUndo_p.h"
 #include "ZtTVWallNormalWindow.h"
+#include "ZtTVWallNormalWindow_p.h"
 #include "ZtTVWallNormalWnd.h"
 
 #include <QApplication>
@@ -113,8 +114,9 @@ bool ZtTVWallNormalScreenPrivate::selectWindowsIn(const QRectF& band)
 
 void ZtTVWallNormalScreenPrivate::endGesture()
 {
+    // Back where their scales put them, which a wall resized in the middle of the drag has moved.
     for (auto it = dragStart.cbegin(); it != dragStart.cend(); ++it)
-        it.key()->setGeometry(it.value());
+        ZtTVWallNormalWindowPrivate::get(it.key())->placeInScreen();
     dragStart.clear();
     drawRectItem->hide();
     bandRectItem->hide();

@@ -392,14 +392,18 @@ ZtTVWallNormalTitleItem* ZtTVWallNormalWindow::GetTitleItem() const
 
 void ZtTVWallNormalWindow::OnGeometryChanged()
 {
-    Q_D(ZtTVWallNormalWindow);
-    const QGraphicsItem* screen = parentItem();
+    d_func()->placeInScreen();
+}
+
+void ZtTVWallNormalWindowPrivate::placeInScreen()
+{
+    Q_Q(ZtTVWallNormalWindow);
+    const QGraphicsItem* screen = q->parentItem();
     if (!screen)
         return;
     const QRectF area = screen->boundingRect();
-    setGeometry(QRectF(area.width() * d->scale.dLeft, area.height() * d->scale.dTop,
-                       area.width() * (d->scale.dRight - d->scale.dLeft),
-                       area.height() * (d->scale.dBottom - d->scale.dTop)));
+    q->setGeometry(QRectF(area.width() * scale.dLeft, area.height() * scale.dTop,
+                          area.width() * (scale.dRight - scale.dLeft), area.height() * (scale.dBottom - scale.dTop)));
 }
 
 void ZtTVWallNormalWindow::setGeometry(const QRectF& rect)

@@ -31,6 +31,8 @@ public:
     /// their windows themselves).
     void followParent(QGraphicsItem* parent);
     /// Windows smaller than `limit` (item units; invalid for none) draw simplified.
+    /// Takes the place its scale gives it in its screen.
+    void placeInScreen();
     void setDetailLimit(const QSizeF& limit);
     /// Simplified or not for the current size; the title bar follows.
     void updateDetail();
