@@ -463,6 +463,28 @@ private slots:
         QCOMPARE(wall.window(0, 0)->geometry(), QRectF(400 * r[0], 200 * r[1], 400 * (r[2] - r[0]), 200 * (r[3] - r[1])));
     }
 
+    // A resize yields to the host's rectangle set in the middle of it, and to the screen's edge.
+    void resizesYieldToTheHostAndTheScreen()
+    {
+        Wall wall;
+        QWidget* view = wall.viewport();
+        wall.furnish({rect(0.25, 0.25, 0.75, 0.75)});     // x 100 .. 300, y 50 .. 150
+        const QPoint edge = wall.onWindow(0, 0, QPointF(2, 60));
+        KitraTest::press(view, edge);
+        KitraTest::move(view, edge - QPoint(30, 0));
+        QVERIFY(wall->SetWindowScale(0, 0, rect(0.5, 0.5, 0.9, 0.9)));
+        KitraTest::move(view, edge - QPoint(60, 0));
+        KitraTest::release(view, edge - QPoint(60, 0));
+        QCOMPARE(wall.scale(0, 0), (Sides{0.5, 0.5, 0.9, 0.9}));
+        QCOMPARE(wall.window(0, 0)->geometry(), QRectF(200, 100, 160, 80));
+
+        // Lower than the least height at the screen's top: pulling its top edge keeps it on the screen.
+        QVERIFY(wall->SetWindowScale(0, 0, rect(0.25, 0, 0.75, 0.1)));      // 20 pixels high
+        const QPoint top = wall.onWindow(0, 0, QPointF(100, 1));
+        KitraTest::drag(view, top, top + QPoint(0, 15));
+        QCOMPARE(wall.scale(0, 0), (Sides{0.25, 0, 0.75, 0.1}));
+    }
+
     // A selected window shows its zone's cursor; a drag there resizes or moves it within its screen.
     void dragZonesResizeAndMoveWithinTheScreen_data()
     {

@@ -246,7 +246,10 @@ void ZtTVWallNormalScreenPrivate::followMouse(ZtTVWallNormalWindow* window, cons
     }
     if (resizing) {
         window->SetReleaseEnabled(false);
-        window->setGeometry(resizedGeometry(window, mouse, event->buttonDownPos(Qt::LeftButton)));
+        // A window the host has placed since the press is out of the drag: the host's rectangle wins.
+        // A window already smaller than the least size keeps within its screen rather than grow out.
+        if (dragStart.contains(window))
+            window->setGeometry(resizedGeometry(window, mouse, event->buttonDownPos(Qt::LeftButton)) & q->boundingRect());
         return;
     }
     if (!(event->buttons() & Qt::LeftButton) || !(window->flags() & QGraphicsItem::ItemIsMovable))
