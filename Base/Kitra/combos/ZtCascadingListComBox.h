@@ -10,8 +10,8 @@ namespace ZtGUI {
 class ZtCascadingListComBoxPrivate;
 
 /// A combo box for a two-level catalogue whose drop-down is a ZtCascadingListWidget: resting
-/// the mouse on a main item opens its sub-items on its right. Choosing an item shows its text as the only item and remembers the keys
-/// chosen: the one sub key, or all the sub keys of a main item.
+/// the mouse on a main item opens its sub-items on its right. Choosing an item shows its text as
+/// the only item and remembers the keys chosen: the one sub key, or all the sub keys of a main item.
 class KITRA_EXPORT ZtCascadingListComBox : public ZtCustomComboBox
 {
     Q_OBJECT

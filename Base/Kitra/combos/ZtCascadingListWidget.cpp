@@ -85,6 +85,18 @@ void ZtCascadingListWidgetPrivate::Enter(QListWidgetItem* item)
     emit q->SignalCascadingListVisibleChange(true);
 }
 
+void ZtCascadingListWidgetPrivate::ReportClick(ZtCascadingItemList* list, const QListWidgetItem* item, int keyRole,
+                                               ClickSignal signal)
+{
+    Q_Q(ZtCascadingListWidget);
+    if (!item)
+        return;
+    list->React([q, signal, key = item->data(keyRole).toInt(), text = item->text()] {
+        if (EmitAlive(q, signal, key, text))
+            q->SetCascadingListVisible(false);
+    });
+}
+
 ZtCascadingListWidget::ZtCascadingListWidget(QWidget* parent)
     : ZtComboBoxPopupContainer(parent)
     , d_ptr(new ZtCascadingListWidgetPrivate(this))
@@ -173,23 +185,13 @@ void ZtCascadingListWidget::OnMainListItemEnter(QListWidgetItem* pItem)
 void ZtCascadingListWidget::OnMainListItemClicked(QListWidgetItem* pItem)
 {
     Q_D(ZtCascadingListWidget);
-    if (!pItem)
-        return;
-    d->mainList->React([this, key = pItem->data(kMainKeyRole).toInt(), text = pItem->text()] {
-        if (EmitAlive(this, &ZtCascadingListWidget::SignalMainListItemClicked, key, text))
-            SetCascadingListVisible(false);
-    });
+    d->ReportClick(d->mainList, pItem, kMainKeyRole, &ZtCascadingListWidget::SignalMainListItemClicked);
 }
 
 void ZtCascadingListWidget::OnCascadingListItemClicked(QListWidgetItem* pItem)
 {
     Q_D(ZtCascadingListWidget);
-    if (!pItem)
-        return;
-    d->cascadingList->React([this, key = pItem->data(kCascadingKeyRole).toInt(), text = pItem->text()] {
-        if (EmitAlive(this, &ZtCascadingListWidget::SignalCascadingListItemClicked, key, text))
-            SetCascadingListVisible(false);
-    });
+    d->ReportClick(d->cascadingList, pItem, kCascadingKeyRole, &ZtCascadingListWidget::SignalCascadingListItemClicked);
 }
 
 } // namespace ZtGUI

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "ZtListWidget.h"
+
 #include <QMap>
 #include <QString>
 #include <functional>
-#include "ZtListWidget.h"
 
 namespace ZtGUI {
 
@@ -37,6 +38,10 @@ public:
 
     /// Makes `item` current and lists its sub-items beside it, or hides the sub-list.
     void Enter(QListWidgetItem* item);
+    using ClickSignal = void (ZtCascadingListWidget::*)(int, QString);
+    /// Reports a click on `item` of `list` (null is ignored) by `signal` with its key in `keyRole`
+    /// and its text, then hides the sub-list unless a slot deleted the pop-up.
+    void ReportClick(ZtCascadingItemList* list, const QListWidgetItem* item, int keyRole, ClickSignal signal);
 
     ZtCascadingListWidget* const q_ptr;
     ZtCascadingItemList* mainList = nullptr;

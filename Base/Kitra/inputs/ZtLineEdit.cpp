@@ -224,7 +224,7 @@ bool ZtLineEdit::cutToLimit(QString& text)
     // Each unit goes in a change of its own, as typing over the limit shows it; a paste far over
     // the limit first loses all but the last units in one change, so that a long paste does not
     // cost the square of its length.
-    if (d->stopAtLimit && text.size() > kOneByOneCuts) {
+    if (text.size() > kOneByOneCuts) {
         int fits = 0;
         for (int over = text.size(); fits < over;) {
             const int middle = (fits + over + 1) / 2;

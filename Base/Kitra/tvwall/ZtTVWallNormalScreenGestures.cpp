@@ -179,13 +179,13 @@ void ZtTVWallNormalScreenPrivate::moveGroup(const QPointF& vector)
     // the drag has laid the windows out anew.
     QRectF group;
     for (auto it = dragStart.cbegin(); it != dragStart.cend(); ++it)
-        group |= QRectF(it.value().topLeft(), it.key()->size());
+        group |= QRectF(it.value(), it.key()->size());
     // The group moves as one and stops when its outer window reaches the screen's edge.
     const QRectF area = q->boundingRect();
     const qreal dx = qMax(area.left() - group.left(), qMin(area.right() - group.right(), vector.x()));
     const qreal dy = qMax(area.top() - group.top(), qMin(area.bottom() - group.bottom(), vector.y()));
     for (auto it = dragStart.cbegin(); it != dragStart.cend(); ++it)
-        it.key()->setPos(it.value().topLeft() + QPointF(dx, dy));
+        it.key()->setPos(it.value() + QPointF(dx, dy));
 }
 
 QRectF ZtTVWallNormalScreenPrivate::resizedGeometry(const ZtTVWallNormalWindow* window, const QPointF& p,
@@ -237,10 +237,10 @@ void ZtTVWallNormalScreenPrivate::followMouse(ZtTVWallNormalWindow* window, cons
     if (!moving) {
         // The window under the mouse belongs to the drag even when a switch of the mode left it
         // unselected, so that the release commits it or puts it back.
-        dragStart.insert(window, window->geometry());
+        dragStart.insert(window, window->pos());
         for (ZtTVWallNormalWindow* w : qAsConst(windows)) {
             if (w->isSelected())
-                dragStart.insert(w, w->geometry());
+                dragStart.insert(w, w->pos());
         }
         moving = true;
     }

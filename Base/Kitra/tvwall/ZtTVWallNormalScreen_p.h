@@ -1,7 +1,7 @@
 #pragma once
 
-#include "StructScaleRect.h"
 #include "KitraLaidOutText_p.h"
+#include "StructScaleRect.h"
 #include "ZtTVWallNormalScreen.h"
 
 #include <QFont>
@@ -84,7 +84,7 @@ public:
     QFont contentFont;
     KitraLaidOutText contentLayout;
     QList<ZtTVWallNormalWindow*> windows;
-    QMap<ZtTVWallNormalWindow*, QRectF> dragStart;     // the geometry each dragged window started from
+    QMap<ZtTVWallNormalWindow*, QPointF> dragStart;    // the position each dragged window started from
     const ZtTVWallNormalWindow* pressedWindow = nullptr;  // where the running gesture began; only compared
     bool moving = false;
     bool resizing = false;
