@@ -93,6 +93,12 @@ void ZtTVWallNormalScreenPrivate::retitleWindows(int from)
     }
 }
 
+void ZtTVWallNormalScreenPrivate::polishBeforeRemoving(QGraphicsScene* scene)
+{
+    if (scene)
+        QMetaObject::invokeMethod(scene, "_q_polishItems");
+}
+
 bool ZtTVWallNormalScreenPrivate::removeWindow(int index)
 {
     // Named while it still stands on the screen; its interface goes with it.
@@ -298,6 +304,8 @@ bool ZtTVWallNormalScreen::DeleteWindow(int iWindow)
 void ZtTVWallNormalScreen::DeleteAllWindows()
 {
     Q_D(ZtTVWallNormalScreen);
+    if (!d->windows.isEmpty())
+        ZtTVWallNormalScreenPrivate::polishBeforeRemoving(scene());
     // Stacked windows share the leaves of the scene's index, and taking each one out of them costs
     // a pass over its neighbours: the index is dropped while the screen empties and built once after.
     const QPointer<QGraphicsScene> indexed(scene());

@@ -33,6 +33,9 @@ public:
     static ZtTVWallNormalScreenPrivate* get(ZtTVWallNormalScreen* screen) { return screen->d_func(); }
     /// Gives `window` exactly `scale` and the two states, ending any drag of it, and reports it:
     /// how undo, redo and the keyboard place a window.
+    // Polishes now what the scene would polish on its next pass, before many of its items go: Qt
+    // looks each unpolished item it removes up in its list of them, a pass per item.
+    static void polishBeforeRemoving(QGraphicsScene* scene);
     static void applyWindowScale(ZtTVWallNormalWindow* window, const StructScaleRect& scale, bool maximized,
                                  bool fitted);
 

@@ -169,6 +169,7 @@ ZtTVWallNormalWnd::~ZtTVWallNormalWnd()
     // Detached first, so that the scene does not mark each item it removes as dirty in this view.
     setScene(nullptr);
     d->scene->removeItem(d->eagleEye);
+    ZtTVWallNormalScreenPrivate::polishBeforeRemoving(d->scene);
     d->scene->clear();
     d->scene->addItem(d->eagleEye);
 }
@@ -246,6 +247,8 @@ bool ZtTVWallNormalWnd::DeleteAllScreen()
     const QList<ZtTVWallNormalScreen*> screens = d->screens;
     d->screens.clear();
     d->lastSelectedScreen = -1;
+    if (!screens.isEmpty())
+        ZtTVWallNormalScreenPrivate::polishBeforeRemoving(d->scene);
     for (ZtTVWallNormalScreen* screen : screens) {
         screen->disconnect(this);
         // Out of the scene first, so that its windows do not update the scene's index one by one.
