@@ -1,5 +1,6 @@
-// The scene wall against the same wall drawn with plain graphics items of bare Qt, in a 1920 x 1080
-// view: 4 x 4, 8 x 8 and 16 x 16 screens with 16 windows on each (256, 1,024 and 4,096 windows).
+// The scene wall against the same wall drawn with plain graphics items of bare Qt, and against one
+// built from the wall's own item kinds, in a 1920 x 1080 view: 4 x 4, 8 x 8 and 16 x 16 screens
+// with 16 windows on each (256, 1,024 and 4,096 windows).
 #include "BenchSupport.h"
 #include "StructScaleRect.h"
 #include "ZtDir.h"
@@ -16,6 +17,7 @@
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QGraphicsWidget>
 #include <QPainter>
 
 #include <algorithm>
@@ -41,6 +43,12 @@ const int kGrids[] = {4, 8, 16};     // the three walls measured, by screens per
 const int kDetailThreshold = 64;     // simplified drawing under this size: catches the 1,024-window wall
 const int kCrowdedScreen = 2000;     // windows stacked on the one screen that the clearing figure empties
 const QColor kWallBackground(0x1b, 0x23, 0x2c);
+
+// The walls measured: the scene wall; the bare view drawn with the fewest items that show the same
+// picture; and the bare view built from the very item kinds the wall's windows are made of (a graphics
+// widget for the window and one for its title bar, pictures with tool tips and identifiers), which
+// tells what the wall adds to those items from what the items themselves cost.
+enum Kind { Kitra, Bare, SameItems };
 
 // Each window is a fifth of its screen wide, the four columns centred, so that a dragged group
 // has a tenth of the screen (24 px) of room on either side; rows fill the screen.
@@ -95,10 +103,35 @@ std::unique_ptr<QGraphicsView> makeWall(int grid = kGrid, int windowsPerScreen =
     return std::unique_ptr<QGraphicsView>(wall.release());
 }
 
+// Same items: a window is a graphics widget with its own title-bar widget, whose pictures carry a
+// tool tip and an identifier (item data 100), and the window the host's value (item data 101), as on
+// the wall.
+void makeSameItemsWindow(QGraphicsItem* screen, const QRectF& rect, const QPixmap& button)
+{
+    static const char* const tips[kButtonsPerWindow] = {"Close", "Max", "Open Volume", "SelfAdaption", "Lock",
+                                                        "PtzControl", "MeetingMode", "WindowCircle"};
+    auto* window = new QGraphicsWidget(screen);
+    window->setGeometry(rect);
+    window->setData(101, QVariant());
+    auto* bar = new QGraphicsWidget(window);
+    bar->setGeometry(0.0, 0.0, qMax<qreal>(0.0, rect.width() - 3.0), kTitleHeight);
+    qreal x = bar->size().width();
+    for (int b = 0; b < kButtonsPerWindow; ++b) {
+        auto* picture = new QGraphicsPixmapItem(button, bar);
+        picture->setData(100, uint(b));
+        picture->setToolTip(QCoreApplication::translate("bench", tips[b]));
+        x -= button.width() + kButtonSpacing;
+        picture->setPos(1.0 + x, 1.0 + (kTitleHeight - button.height()) / 2.0);
+        picture->setVisible(bar->rect().contains(QRectF(QPointF(x, 0.0), QSizeF(button.size()))));
+    }
+}
+
 // What a host would draw by hand: a rectangle per screen and per window, and the window's buttons
 // as pictures placed like the wall's title bar places them (from the right, hidden when they do
-// not fit), so that both walls put the same buttons on screen.
-std::unique_ptr<QGraphicsView> makeBareView(int grid = kGrid, int windowsPerScreen = kWindowsPerScreen)
+// not fit), so that both walls put the same buttons on screen; or, with `sameItems`, the wall's
+// item kinds in the same places.
+std::unique_ptr<QGraphicsView> makeBareView(int grid = kGrid, int windowsPerScreen = kWindowsPerScreen,
+                                            bool sameItems = false)
 {
     std::unique_ptr<QGraphicsView> view(new QGraphicsView);
     // The wall's own view settings, so that only the items make the difference.
@@ -136,6 +169,10 @@ std::unique_ptr<QGraphicsView> makeBareView(int grid = kGrid, int windowsPerScre
             for (int k = 0; k < windowsPerScreen; ++k) {
                 const StructScaleRect w = windowScale(k % kWindowsPerScreen);
                 const QSizeF size(area.width() * (w.dRight - w.dLeft), area.height() * (w.dBottom - w.dTop));
+                if (sameItems) {
+                    makeSameItemsWindow(screen, QRectF(QPointF(area.width() * w.dLeft, area.height() * w.dTop), size), button);
+                    continue;
+                }
                 auto* window = new QGraphicsRectItem(QRectF(QPointF(), size), screen);
                 window->setPos(area.width() * w.dLeft, area.height() * w.dTop);
                 window->setPen(windowPen);
@@ -154,9 +191,9 @@ std::unique_ptr<QGraphicsView> makeBareView(int grid = kGrid, int windowsPerScre
     return view;
 }
 
-std::unique_ptr<QGraphicsView> makeView(bool bare, int grid = kGrid, int windowsPerScreen = kWindowsPerScreen)
+std::unique_ptr<QGraphicsView> makeView(int kind, int grid = kGrid, int windowsPerScreen = kWindowsPerScreen)
 {
-    return bare ? makeBareView(grid, windowsPerScreen) : makeWall(grid, windowsPerScreen);
+    return kind == Kitra ? makeWall(grid, windowsPerScreen) : makeBareView(grid, windowsPerScreen, kind == SameItems);
 }
 
 // The windows of the screen under a scene point: the wall's through its screen item, the bare
@@ -204,30 +241,33 @@ private:
     {
         QString figure;
         int windows;
-        QMap<bool, double> value;     // bare -> value
+        QMap<int, double> value;     // kind -> value
     };
     QList<Row> m_rows;     // in the order first recorded
 
-    void record(const QString& figure, int windows, bool bare, double value)
+    void record(const QString& figure, int windows, int kind, double value)
     {
         for (Row& row : m_rows) {
             if (row.figure == figure && row.windows == windows) {
-                row.value[bare] = value;
+                row.value[kind] = value;
                 return;
             }
         }
-        m_rows.append({figure, windows, {{bare, value}}});
+        m_rows.append({figure, windows, {{kind, value}}});
     }
 
-    // One row per wall and kind: "kitra 1024", "bare Qt 1024", ...
-    static void addRows()
+    // One row per wall and kind: "kitra 1024", "bare Qt 1024", ... and, for the figures of the
+    // items themselves, "bare Qt, same items 1024".
+    static void addRows(bool withSameItems = false)
     {
-        QTest::addColumn<bool>("bare");
+        QTest::addColumn<int>("kind");
         QTest::addColumn<int>("grid");
         for (int grid : kGrids) {
             const QByteArray windows = QByteArray::number(windowsOf(grid));
-            QTest::newRow("kitra " + windows) << false << grid;
-            QTest::newRow("bare Qt " + windows) << true << grid;
+            QTest::newRow("kitra " + windows) << int(Kitra) << grid;
+            QTest::newRow("bare Qt " + windows) << int(Bare) << grid;
+            if (withSameItems)
+                QTest::newRow("bare Qt, same items " + windows) << int(SameItems) << grid;
         }
     }
 
@@ -236,9 +276,15 @@ private:
         static_cast<ZtTVWallNormalWnd*>(view)->SetWindowDetailThreshold(kDetailThreshold);
     }
 
-    QString cell(const Row& row, bool bare) const
+    static QString cell(const Row& row, int kind)
     {
-        return row.value.contains(bare) ? QString::number(row.value.value(bare), 'f', 2) : QStringLiteral("-");
+        return row.value.contains(kind) ? QString::number(row.value.value(kind), 'f', 2) : QStringLiteral("-");
+    }
+
+    static QString ratio(const Row& row, int kind)
+    {
+        const bool both = row.value.contains(Kitra) && row.value.value(kind) > 0;
+        return both ? QString::number(row.value.value(Kitra) / row.value.value(kind), 'f', 2) : QStringLiteral("-");
     }
 
 private slots:
@@ -257,48 +303,48 @@ private slots:
     }
 
     // First, while the heap holds little that a build could reuse.
-    void memoryPerWindow_data() { addRows(); }
+    void memoryPerWindow_data() { addRows(true); }
     void memoryPerWindow()
     {
-        QFETCH(bool, bare);
+        QFETCH(int, kind);
         QFETCH(int, grid);
         if (underCallgrind())
             QSKIP("resident memory means nothing under valgrind");
         // A tiny wall first pays the one-time costs (fonts, style sheet, pictures) outside the figure.
-        makeView(bare, 1, 1).reset();
+        makeView(kind, 1, 1).reset();
         malloc_trim(0);
         const qint64 before = residentBytes();
-        auto view = makeView(bare, grid);
+        auto view = makeView(kind, grid);
         const qint64 after = residentBytes();
         QVERIFY(before > 0 && after > 0);
-        record(QStringLiteral("memory per window (KiB)"), windowsOf(grid), bare,
+        record(QStringLiteral("memory per window (KiB)"), windowsOf(grid), kind,
                double(after - before) / windowsOf(grid) / 1024.0);
         view.reset();
         malloc_trim(0);
     }
 
     // Building a wall; shown at once, as a host opens it.
-    void build_data() { addRows(); }
+    void build_data() { addRows(true); }
     void build()
     {
-        QFETCH(bool, bare);
+        QFETCH(int, kind);
         QFETCH(int, grid);
-        makeView(bare, 1, 1).reset();
+        makeView(kind, 1, 1).reset();
         if (underCallgrind()) {
             // Built walls outlive the measured block: tearing down is not part of the count.
             std::vector<std::unique_ptr<QGraphicsView>> built;
             QBENCHMARK {
-                built.push_back(makeView(bare, grid));
+                built.push_back(makeView(kind, grid));
                 built.back()->hide();
             }
             return;
         }
         std::unique_ptr<QGraphicsView> view;
-        record(QStringLiteral("build (ms)"), windowsOf(grid), bare, medianOf([&] {
+        record(QStringLiteral("build (ms)"), windowsOf(grid), kind, medianOf([&] {
             view.reset();
             QElapsedTimer timer;
             timer.start();
-            view = makeView(bare, grid);
+            view = makeView(kind, grid);
             return elapsedMs(timer);
         }, samplesFor(grid)));
         QVERIFY(view->scene()->items().size() >= windowsOf(grid) * (1 + kButtonsPerWindow));
@@ -310,25 +356,27 @@ private slots:
     // palette they lose; unpolished items are looked up in the scene's list of them as they go.
     void teardown_data()
     {
-        QTest::addColumn<bool>("bare");
+        QTest::addColumn<int>("kind");
         QTest::addColumn<int>("grid");
         QTest::addColumn<bool>("settled");
         for (int grid : kGrids) {
             const QByteArray windows = QByteArray::number(windowsOf(grid));
-            QTest::newRow("kitra " + windows) << false << grid << false;
-            QTest::newRow("bare Qt " + windows) << true << grid << false;
-            QTest::newRow("kitra, settled " + windows) << false << grid << true;
-            QTest::newRow("bare Qt, settled " + windows) << true << grid << true;
+            for (bool settled : {false, true}) {
+                const QByteArray when = settled ? ", settled " : " ";
+                QTest::newRow("kitra" + when + windows) << int(Kitra) << grid << settled;
+                QTest::newRow("bare Qt" + when + windows) << int(Bare) << grid << settled;
+                QTest::newRow("bare Qt, same items" + when + windows) << int(SameItems) << grid << settled;
+            }
         }
     }
     void teardown()
     {
-        QFETCH(bool, bare);
+        QFETCH(int, kind);
         QFETCH(int, grid);
         QFETCH(bool, settled);
-        makeView(bare, 1, 1).reset();
-        const auto closingWall = [bare, grid, settled] {
-            auto view = makeView(bare, grid);
+        makeView(kind, 1, 1).reset();
+        const auto closingWall = [kind, grid, settled] {
+            auto view = makeView(kind, grid);
             if (settled)
                 QCoreApplication::processEvents();
             view->hide();
@@ -340,7 +388,7 @@ private slots:
             return;
         }
         record(settled ? QStringLiteral("teardown, settled (ms)") : QStringLiteral("teardown (ms)"), windowsOf(grid),
-               bare, medianOf([&closingWall] {
+               kind, medianOf([&closingWall] {
                    auto view = closingWall();
                    QElapsedTimer timer;
                    timer.start();
@@ -352,21 +400,21 @@ private slots:
     // Emptying one crowded screen: the wall renumbers nothing while its windows go.
     void clearScreen_data()
     {
-        QTest::addColumn<bool>("bare");
-        QTest::newRow("kitra") << false;
-        QTest::newRow("bare Qt") << true;
+        QTest::addColumn<int>("kind");
+        QTest::newRow("kitra") << int(Kitra);
+        QTest::newRow("bare Qt") << int(Bare);
     }
     void clearScreen()
     {
-        QFETCH(bool, bare);
+        QFETCH(int, kind);
         if (underCallgrind())
             QSKIP("timed by hand: QBENCHMARK would count the building too");
-        record(QStringLiteral("clear one crowded screen (ms)"), kCrowdedScreen, bare, medianOf([bare] {
-            auto view = makeView(bare, 1, kCrowdedScreen);
+        record(QStringLiteral("clear one crowded screen (ms)"), kCrowdedScreen, kind, medianOf([kind] {
+            auto view = makeView(kind, 1, kCrowdedScreen);
             QCoreApplication::processEvents();
             QElapsedTimer timer;
             timer.start();
-            if (bare)
+            if (kind != Kitra)
                 qDeleteAll(windowsOfScreenAt(view.get(), QPointF(1, 1)));
             else
                 static_cast<ZtTVWallNormalWnd*>(view.get())->DeleteAllWindows(0);
@@ -380,14 +428,14 @@ private slots:
     {
         addRows();
         for (int grid : kGrids)
-            QTest::newRow(("kitra, simplified " + QByteArray::number(windowsOf(grid))).constData()) << false << grid;
+            QTest::newRow(("kitra, simplified " + QByteArray::number(windowsOf(grid))).constData()) << int(Kitra) << grid;
     }
     void render()
     {
-        QFETCH(bool, bare);
+        QFETCH(int, kind);
         QFETCH(int, grid);
         const bool simplified = QByteArray(QTest::currentDataTag()).contains("simplified");
-        auto view = makeView(bare, grid);
+        auto view = makeView(kind, grid);
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
         if (simplified)
             useDetailThreshold(view.get());
@@ -413,17 +461,17 @@ private slots:
             return elapsedMs(timer);
         }, samplesFor(grid));
         record(simplified ? QStringLiteral("render, simplified (ms)") : QStringLiteral("render (ms)"), windowsOf(grid),
-               bare, ms);
-        if (bare)   // the bare wall's figure stands beside the simplified one too
-            record(QStringLiteral("render, simplified (ms)"), windowsOf(grid), bare, ms);
+               kind, ms);
+        if (kind != Kitra)   // the bare wall's figure stands beside the simplified one too
+            record(QStringLiteral("render, simplified (ms)"), windowsOf(grid), kind, ms);
     }
 
     void dragStep_data() { addRows(); }
     void dragStep()
     {
-        QFETCH(bool, bare);
+        QFETCH(int, kind);
         QFETCH(int, grid);
-        auto view = makeView(bare, grid);
+        auto view = makeView(kind, grid);
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
         QWidget* viewport = view->viewport();
         const int halfStep = dragHalfStep(grid);
@@ -438,7 +486,7 @@ private slots:
         viewport->installEventFilter(&paints);
         int step = 0;
         std::function<void()> dragBy;
-        if (bare) {
+        if (kind != Kitra) {
             QList<QPointF> origins;
             for (QGraphicsItem* window : group)
                 origins << window->pos();
@@ -478,35 +526,36 @@ private slots:
         if (underCallgrind()) {
             QBENCHMARK { dragBy(); }
         } else {
-            record(QStringLiteral("drag step (ms)"), windowsOf(grid), bare, medianOf([&] {
+            record(QStringLiteral("drag step (ms)"), windowsOf(grid), kind, medianOf([&] {
                 QElapsedTimer timer;
                 timer.start();
                 dragBy();
                 return elapsedMs(timer);
             }));
         }
-        if (!bare)
+        if (kind == Kitra)
             QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, view->mapFromScene(pressed->sceneBoundingRect().center()));
         viewport->removeEventFilter(&paints);
     }
 
-    // One table: each figure at each size, the two walls and their ratio, and how much the wall's
-    // figure grew from the size before (four times the windows).
+    // One table: each figure at each size, the walls and the scene wall's ratios to the bare one and
+    // to the bare one of the same items, and how much the scene wall's figure grew from the size
+    // before (four times the windows).
     void cleanupTestCase()
     {
         if (m_rows.isEmpty())
             return;
         std::stable_sort(m_rows.begin(), m_rows.end(), [](const Row& a, const Row& b) { return a.figure < b.figure; });
-        qInfo("%-32s %8s %10s %10s %8s %12s", "figure (median)", "windows", "kitra", "bare Qt", "ratio", "kitra growth");
+        qInfo("%-32s %8s %10s %10s %10s %8s %8s %12s", "figure (median)", "windows", "kitra", "bare Qt", "same items",
+              "ratio", "to same", "kitra growth");
         for (int i = 0; i < m_rows.size(); ++i) {
             const Row& row = m_rows.at(i);
-            const bool both = row.value.contains(false) && row.value.contains(true) && row.value.value(true) > 0;
-            const QString ratio = both ? QString::number(row.value.value(false) / row.value.value(true), 'f', 2) : QStringLiteral("-");
             QString growth = QStringLiteral("-");
-            if (i > 0 && m_rows.at(i - 1).figure == row.figure && m_rows.at(i - 1).value.value(false) > 0)
-                growth = QString::number(row.value.value(false) / m_rows.at(i - 1).value.value(false), 'f', 2) + QLatin1Char('x');
-            qInfo("%-32s %8d %10s %10s %8s %12s", qPrintable(row.figure), row.windows, qPrintable(cell(row, false)),
-                  qPrintable(cell(row, true)), qPrintable(ratio), qPrintable(growth));
+            if (i > 0 && m_rows.at(i - 1).figure == row.figure && m_rows.at(i - 1).value.value(Kitra) > 0)
+                growth = QString::number(row.value.value(Kitra) / m_rows.at(i - 1).value.value(Kitra), 'f', 2) + QLatin1Char('x');
+            qInfo("%-32s %8d %10s %10s %10s %8s %8s %12s", qPrintable(row.figure), row.windows,
+                  qPrintable(cell(row, Kitra)), qPrintable(cell(row, Bare)), qPrintable(cell(row, SameItems)),
+                  qPrintable(ratio(row, Bare)), qPrintable(ratio(row, SameItems)), qPrintable(growth));
         }
         // Times move with the machine's load; instruction counts do not.
         qInfo("steady counts of build, render and drag step: run again with -callgrind");
