@@ -15,11 +15,13 @@
 #include "ZtTVWallNormalWnd.h"
 
 #include <QtTest>
+#include <QBoxLayout>
 #include <QElapsedTimer>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QPainter>
 
 #include <algorithm>
@@ -214,12 +216,36 @@ std::vector<StructOSDInfo> osdTexts(int screen, int variant)
     return texts;
 }
 
-// The bare counterpart of a screen's eight texts: a frameless sub-window holding a label each.
-std::vector<QLabel*> addBareTexts(QMdiArea* area)
+// The hidden edit and close buttons of a text, in the label's top-right corner, with the style
+// sheets of pictures that the display wall gives them: restyling a label restyles them too.
+void addHoverButtons(QLabel* label)
+{
+    auto* column = new QVBoxLayout(label);
+    auto* corner = new QHBoxLayout;
+    column->addLayout(corner);
+    column->addStretch();
+    corner->addStretch();
+    for (const char* name : {"edit", "close"}) {
+        auto* button = new QPushButton(label);
+        button->setFixedSize(15, 15);
+        button->setStyleSheet(QStringLiteral("QPushButton{border-image:url(./Skin/DustyBlue/TvWall/TvWallWidget/LED_%1_normal.png);} "
+                                             "QPushButton:hover{border-image:url(./Skin/DustyBlue/TvWall/TvWallWidget/LED_%1_hover.png);} "
+                                             "QPushButton:pressed{border-image:url(./Skin/DustyBlue/TvWall/TvWallWidget/LED_%1_select.png);}")
+                                  .arg(QLatin1String(name)));
+        button->hide();
+        corner->addWidget(button);
+    }
+}
+
+// The bare counterpart of a screen's eight texts: a frameless sub-window holding a label each,
+// and with `hoverButtons` the two buttons of each text as well.
+std::vector<QLabel*> addBareTexts(QMdiArea* area, bool hoverButtons)
 {
     std::vector<QLabel*> labels;
     for (int i = 0; i < kOSDTexts; ++i) {
         auto* label = new QLabel;
+        if (hoverButtons)
+            addHoverButtons(label);
         QMdiSubWindow* sub = area->addSubWindow(label, Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
         sub->hide();
         labels.push_back(label);
@@ -427,7 +453,8 @@ private slots:
         painted->removeEventFilter(&paints);
     }
 
-    void osd_data() { addRows(false); }
+    // Bare with skin: the bare texts also carry the display wall's two hover buttons each.
+    void osd_data() { addRows(false, true); }
     void osd()
     {
         QFETCH(int, kind);
@@ -452,7 +479,7 @@ private slots:
         } else {
             std::vector<std::vector<QLabel*>> labels;
             for (QMdiArea* area : screens)
-                labels.push_back(addBareTexts(area));
+                labels.push_back(addBareTexts(area, kind == BareSkinned));
             apply = [screens, labels, &texts, &round] {
                 const std::vector<std::vector<StructOSDInfo>>& next = texts[round++ % 2];
                 for (int s = 0; s < screens.size(); ++s)
