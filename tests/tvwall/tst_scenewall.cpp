@@ -461,6 +461,17 @@ private slots:
         wall->resize(800, 400);
         QVERIFY(wall->DeleteWindow(0, 1));          // the group's drag ends with the pressed window
         QCOMPARE(wall.window(0, 0)->geometry(), QRectF(400 * r[0], 200 * r[1], 400 * (r[2] - r[0]), 200 * (r[3] - r[1])));
+
+        // An area drawn on a screen that shrinks before the release still lies on the screen.
+        Wall drawn;
+        drawn.addScreen(rect(0, 0, 0.5, 0.5));       // 400 x 200
+        QSignalSpy draw(drawn.get(), &ZtTVWallNormalWnd::SignalDrawAreaOpenWindow);
+        const QPoint from = drawn.onScreen(0, QPointF(100, 50)), to = drawn.onScreen(0, QPointF(300, 150));
+        KitraTest::press(drawn.viewport(), from);
+        KitraTest::move(drawn.viewport(), to);
+        drawn->resize(400, 200);                     // the screen 200 x 100
+        KitraTest::release(drawn.viewport(), to);
+        QCOMPARE(calls(draw), (Calls{Sides{0, 0.5, 0.5, 1, 1}}));
     }
 
     // A resize yields to the host's rectangle set in the middle of it, and to the screen's edge.

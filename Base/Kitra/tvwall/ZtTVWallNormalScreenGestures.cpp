@@ -445,8 +445,13 @@ void ZtTVWallNormalScreen::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
         return;
     }
     const QSizeF size = boundingRect().size();
-    if (drawn && !size.isEmpty())
-        emit SignalDrawAreaOpenWindow(toScale(area, size));
+    if (!drawn || size.isEmpty())
+        return;
+    // Drawn at the screen's size of the last move: a screen that shrank since still holds it.
+    const auto onScreen = [&size](const QPointF& p) {
+        return QPointF(qBound(0.0, p.x(), size.width()), qBound(0.0, p.y(), size.height()));
+    };
+    emit SignalDrawAreaOpenWindow(toScale(QRectF(onScreen(area.topLeft()), onScreen(area.bottomRight())), size));
 }
 
 } // namespace ZtGUI
