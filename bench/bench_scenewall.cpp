@@ -397,6 +397,60 @@ private slots:
                }, samplesFor(grid)));
     }
 
+    // Closing one window, and emptying one screen of its 16, on a settled 1,024-window wall: an
+    // operator's close button and a host's change of layout. The scene's index is brought up to
+    // date after, as the next paint would.
+    void closeWindows_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("wholeScreen");
+        for (bool whole : {false, true}) {
+            const QByteArray what = whole ? "one screen" : "one window";
+            QTest::newRow("kitra, " + what) << int(Kitra) << whole;
+            QTest::newRow("bare Qt, " + what) << int(Bare) << whole;
+        }
+    }
+    void closeWindows()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, wholeScreen);
+        const int row = kGrid / 2 - 1, col = kGrid / 2 - 1;
+        const QPointF centre(kViewSize.width() / kGrid * (col + 0.5), kViewSize.height() / kGrid * (row + 0.5));
+        const auto settledWall = [kind] {
+            auto view = makeView(kind, kGrid);
+            QCoreApplication::processEvents();
+            view->scene()->items(QPointF(1, 1));
+            return view;
+        };
+        const auto close = [&](QGraphicsView* view) {
+            if (kind == Kitra) {
+                auto* wall = static_cast<ZtTVWallNormalWnd*>(view);
+                wholeScreen ? wall->DeleteAllWindows(row * kGrid + col) : void(wall->DeleteWindow(row * kGrid + col, 5));
+            } else {
+                const QList<QGraphicsItem*> windows = windowsOfScreenAt(view, centre);
+                wholeScreen ? qDeleteAll(windows) : delete windows.at(5);
+            }
+            view->scene()->items(QPointF(1, 1));
+        };
+        if (underCallgrind()) {
+            auto view = settledWall();
+            QBENCHMARK_ONCE { close(view.get()); }
+            return;
+        }
+        record(wholeScreen ? QStringLiteral("empty one screen (ms)") : QStringLiteral("close one window (ms)"),
+               windowsOf(kGrid), kind, medianOf([&] {
+                   auto view = settledWall();
+                   QElapsedTimer timer;
+                   timer.start();
+                   close(view.get());
+                   return elapsedMs(timer);
+               }));
+        auto view = settledWall();
+        const int before = windowsOfScreenAt(view.get(), centre).size();
+        close(view.get());
+        QCOMPARE(windowsOfScreenAt(view.get(), centre).size(), wholeScreen ? 0 : before - 1);
+    }
+
     // Emptying one crowded screen: the wall renumbers nothing while its windows go.
     void clearScreen_data()
     {

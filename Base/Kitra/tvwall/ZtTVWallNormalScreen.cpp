@@ -17,6 +17,10 @@ namespace ZtGUI {
 
 namespace {
 
+// From this many windows on, a screen empties faster without the scene's tree index (see
+// DeleteAllWindows).
+const int kManyWindows = 256;
+
 QGraphicsRectItem* makeOverlay(QGraphicsItem* parent, const QColor& fill, qreal z)
 {
     auto* item = new QGraphicsRectItem(parent);
@@ -109,6 +113,10 @@ bool ZtTVWallNormalScreenPrivate::removeWindow(int index)
     // A gesture ends with the window it began on: no release will come for it.
     if (window == pressedWindow)
         endGesture();
+    // Out of the scene first: deleted in it, the window and its title bar would each leave their
+    // parent while still indexed, and the scene would re-index them only to drop them.
+    if (QGraphicsScene* scene = window->scene())
+        scene->removeItem(window);
     delete window;
     return wasSelected;
 }
@@ -306,9 +314,10 @@ void ZtTVWallNormalScreen::DeleteAllWindows()
     Q_D(ZtTVWallNormalScreen);
     if (!d->windows.isEmpty())
         ZtTVWallNormalScreenPrivate::polishBeforeRemoving(scene());
-    // Stacked windows share the leaves of the scene's index, and taking each one out of them costs
-    // a pass over its neighbours: the index is dropped while the screen empties and built once after.
-    const QPointer<QGraphicsScene> indexed(scene());
+    // Stacked windows share the leaves of the scene's tree index, and taking each one out of them
+    // costs a pass over its neighbours. With many windows the index is dropped while the screen
+    // empties and built once after; with few, rebuilding the index of a large wall costs more.
+    const QPointer<QGraphicsScene> indexed(d->windows.size() >= kManyWindows ? scene() : nullptr);
     const QGraphicsScene::ItemIndexMethod method = indexed ? indexed->itemIndexMethod() : QGraphicsScene::NoIndex;
     if (indexed)
         indexed->setItemIndexMethod(QGraphicsScene::NoIndex);
