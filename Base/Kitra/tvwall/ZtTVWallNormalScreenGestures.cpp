@@ -90,6 +90,12 @@ QRectF ZtTVWallNormalScreenPrivate::spannedRect(const QPointF& to) const
                   QPointF(qMax(pressPos.x(), to.x()), qMax(pressPos.y(), to.y())));
 }
 
+QPointF ZtTVWallNormalScreenPrivate::onScreen(const QPointF& p) const
+{
+    const QRectF area = q_func()->boundingRect();
+    return QPointF(qBound(area.left(), p.x(), area.right()), qBound(area.top(), p.y(), area.bottom()));
+}
+
 void ZtTVWallNormalScreenPrivate::showOverlay(bool band, const QRectF& area)
 {
     // One overlay at a time: the selection mode may change in the middle of a drag.
@@ -417,10 +423,7 @@ void ZtTVWallNormalScreen::mouseMoveEvent(QGraphicsSceneMouseEvent* event)
         return;
     }
     // A window asked for by drawing must fit on this screen, wherever the mouse went.
-    const QRectF area = boundingRect();
-    const QPointF to(qBound(area.left(), event->pos().x(), area.right()),
-                     qBound(area.top(), event->pos().y(), area.bottom()));
-    d->showOverlay(false, d->spannedRect(to));
+    d->showOverlay(false, d->spannedRect(d->onScreen(event->pos())));
 }
 
 void ZtTVWallNormalScreen::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
@@ -448,10 +451,7 @@ void ZtTVWallNormalScreen::mouseReleaseEvent(QGraphicsSceneMouseEvent* event)
     if (!drawn || size.isEmpty())
         return;
     // Drawn at the screen's size of the last move: a screen that shrank since still holds it.
-    const auto onScreen = [&size](const QPointF& p) {
-        return QPointF(qBound(0.0, p.x(), size.width()), qBound(0.0, p.y(), size.height()));
-    };
-    emit SignalDrawAreaOpenWindow(toScale(QRectF(onScreen(area.topLeft()), onScreen(area.bottomRight())), size));
+    emit SignalDrawAreaOpenWindow(toScale(QRectF(d->onScreen(area.topLeft()), d->onScreen(area.bottomRight())), size));
 }
 
 } // namespace ZtGUI

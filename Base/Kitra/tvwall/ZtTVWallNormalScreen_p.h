@@ -31,11 +31,11 @@ public:
     explicit ZtTVWallNormalScreenPrivate(ZtTVWallNormalScreen* screen) : q_ptr(screen) {}
 
     static ZtTVWallNormalScreenPrivate* get(ZtTVWallNormalScreen* screen) { return screen->d_func(); }
+    /// Polishes now what the scene would polish on its next pass, before many of its items go: Qt
+    /// looks each unpolished item it removes up in its list of them, a pass per item.
+    static void polishBeforeRemoving(QGraphicsScene* scene);
     /// Gives `window` exactly `scale` and the two states, ending any drag of it, and reports it:
     /// how undo, redo and the keyboard place a window.
-    // Polishes now what the scene would polish on its next pass, before many of its items go: Qt
-    // looks each unpolished item it removes up in its list of them, a pass per item.
-    static void polishBeforeRemoving(QGraphicsScene* scene);
     static void applyWindowScale(ZtTVWallNormalWindow* window, const StructScaleRect& scale, bool maximized,
                                  bool fitted);
 
@@ -66,6 +66,8 @@ public:
     bool toggleWindow(ZtTVWallNormalWindow* window, const QGraphicsSceneMouseEvent* event);
     void windowHovered(ZtTVWallNormalWindow* window, QGraphicsSceneHoverEvent* event);
     QRectF spannedRect(const QPointF& to) const;
+    /// `p` moved onto the screen's rectangle as it stands now.
+    QPointF onScreen(const QPointF& p) const;
     void showOverlay(bool band, const QRectF& area);
     bool selectWindowsIn(const QRectF& band);
     void moveGroup(const QPointF& vector);

@@ -30,9 +30,9 @@ public:
     /// Follows the geometry of `parent` when it is a widget other than a screen (screens re-place
     /// their windows themselves).
     void followParent(QGraphicsItem* parent);
-    /// Windows smaller than `limit` (item units; invalid for none) draw simplified.
     /// Takes the place its scale gives it in its screen.
     void placeInScreen();
+    /// Windows smaller than `limit` (item units; invalid for none) draw simplified.
     void setDetailLimit(const QSizeF& limit);
     /// Simplified or not for the current size; the title bar follows.
     void updateDetail();
